@@ -1,0 +1,170 @@
+#include "Cli.h"
+
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+#include <limits.h>
+#include <unistd.h>
+
+#include "Codepage.h"
+#include "ConsoleHost.h"
+#include "FileIo.h"
+#include "GridText.h"
+#include "VerbalineDoc.h"
+
+namespace verbal::cli {
+namespace {
+
+const char* const kUsage =
+    "Utilisation :\n"
+    "  verbal-cli generate --size N --quality Q [--dict FICHIER.lex] [--seed S]\n"
+    "      calcule une grille de N x N cases (N pair, de 6 à 20) de qualité Q (0 à 3)\n"
+    "      et l'affiche avec ses définitions.\n";
+
+struct GenerateOptions {
+    int size = 10;
+    int quality = 1;
+    std::string dict;
+    std::optional<std::int64_t> seed;
+};
+
+bool ParseInt(const std::string& text, long long low, long long high, long long& value) {
+    if (text.empty() || text.size() > 18) return false;
+    std::size_t used = 0;
+    try {
+        value = std::stoll(text, &used);
+    } catch (...) {
+        return false;
+    }
+    return used == text.size() && value >= low && value <= high;
+}
+
+// Parses the options of "generate"; on error writes a French message.
+bool ParseGenerate(const std::vector<std::string>& args, GenerateOptions& options,
+                   std::ostream& err) {
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& name = args[i];
+        if (i + 1 >= args.size()) {
+            err << "Option " << name << " sans valeur.\n" << kUsage;
+            return false;
+        }
+        const std::string& value = args[++i];
+        long long number = 0;
+        if (name == "--size") {
+            if (!ParseInt(value, 6, 20, number) || number % 2 != 0) {
+                err << "Taille invalide : " << value << " (un nombre pair de 6 à 20).\n";
+                return false;
+            }
+            options.size = static_cast<int>(number);
+        } else if (name == "--quality") {
+            if (!ParseInt(value, 0, 3, number)) {
+                err << "Qualité invalide : " << value << " (de 0 à 3).\n";
+                return false;
+            }
+            options.quality = static_cast<int>(number);
+        } else if (name == "--dict") {
+            options.dict = value;
+        } else if (name == "--seed") {
+            if (!ParseInt(value, 0, 4294967295LL, number)) {
+                err << "Graine invalide : " << value << " (un entier de 0 à 4294967295).\n";
+                return false;
+            }
+            options.seed = number;
+        } else {
+            err << "Option inconnue : " << name << "\n" << kUsage;
+            return false;
+        }
+    }
+    return true;
+}
+
+void PrintClues(const CVerbalineDoc& doc, std::ostream& out) {
+    const int n = doc.GridSize();
+    out << "Horizontalement\n";
+    for (int r = 1; r <= n; ++r)
+        for (const LineWord& word : WordsOfLine(doc.m_aSolution[r], n))
+            out << "  Ligne " << r << ", mot " << word.number << " (" << word.word
+                << ") : " << Cp1252ToUtf8(doc.m_astrClues[r - 1][word.number - 1]) << "\n";
+    out << "Verticalement\n";
+    for (int c = 1; c <= n; ++c)
+        for (const LineWord& word : WordsOfLine(doc.m_aTransposed[c], n))
+            out << "  Colonne " << c << ", mot " << word.number << " (" << word.word
+                << ") : " << Cp1252ToUtf8(doc.m_astrClues[19 + c][word.number - 1]) << "\n";
+}
+
+int Generate(const std::vector<std::string>& args, const std::string& programDir,
+             std::ostream& out, std::ostream& err) {
+    GenerateOptions options;
+    if (!ParseGenerate(args, options, err)) return 2;
+    if (options.dict.empty()) options.dict = programDir + "/Standard.lex";
+
+    ConsoleHost host(err);
+    host.SetSeed(options.seed);
+    auto doc = std::make_unique<CVerbalineDoc>(&host);
+    doc->OnNewDocument();
+    for (auto& sound : doc->m_strSound) sound = "Aucun";
+
+    CNewGridData dialog;
+    dialog.m_strDictPath = Utf8ToCp1252(options.dict);
+    dialog.m_strDefsPath = dialog.MakeDefsPath();
+    dialog.MakeDictName();
+    doc->m_nGridLast = options.size - 1;
+    doc->m_nQuality = options.quality;
+    doc->m_strDictPath = dialog.m_strDictPath;
+    doc->m_strDefsPath = dialog.m_strDefsPath;
+    doc->m_strDictName = dialog.m_strDictName;
+    if (!FileCanBeRead(doc->m_strDefsPath)) {
+        err << Cp1252ToUtf8(text::kNoDefinitionsFile) << " (" << Cp1252ToUtf8(doc->m_strDefsPath)
+            << ")\n";
+        return 1;
+    }
+
+    ConsoleHost::InstallInterruptHandler();
+    const auto start = std::chrono::steady_clock::now();
+    doc->m_bGridDrawn = 1;
+    doc->GenerateGrid();
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
+    if (!doc->m_bGridReady) {
+        if (doc->m_bDictOpened && host.MessagesShown() == 0)
+            err << "Calcul interrompu : aucune grille.\n";
+        return 1;
+    }
+
+    for (const std::string& row : SolutionRows(*doc)) out << row << "\n";
+    PrintClues(*doc, out);
+    out << elapsed.count() << " ms, " << doc->m_stats.columnChecks << " tests de colonnes, "
+        << doc->m_stats.rowsFilled << " lignes remplies, " << doc->CountBlackSquares()
+        << " cases noires\n";
+    return host.MessagesShown() == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+std::string ProgramDirectory() {
+    char buffer[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0) return ".";
+    std::string path(buffer, static_cast<std::size_t>(n));
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
+}
+
+int Run(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
+        std::ostream& err) {
+    if (args.empty()) {
+        err << kUsage;
+        return 2;
+    }
+    if (args[0] == "generate") return Generate(args, programDir, out, err);
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        out << kUsage;
+        return 0;
+    }
+    err << "Commande inconnue : " << args[0] << "\n" << kUsage;
+    return 2;
+}
+
+}  // namespace verbal::cli

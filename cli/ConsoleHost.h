@@ -1,0 +1,52 @@
+// The document's interface on a terminal: messages go to standard error in
+// UTF-8, Ctrl+C presses the stop button, and nothing is drawn or played.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+
+#include "DocumentHost.h"
+
+namespace verbal::cli {
+
+class ConsoleHost : public IDocumentHost {
+public:
+    explicit ConsoleHost(std::ostream& errors);
+
+    // The seed of the shuffle; the clock when none is given.
+    void SetSeed(std::optional<std::int64_t> seed) { m_seed = seed; }
+    // Routes SIGINT to the stop button while a grid is computed.
+    static void InstallInterruptHandler();
+    // Presses the stop button (what Ctrl+C does).
+    static void RequestStop();
+
+    int MessageBox(const MessageBoxRequest& request) override;
+    void InvalidateAll(bool) override {}
+    void InvalidateRect(const CRect&, bool) override {}
+    void RedrawAllNow() override {}
+    void RedrawRectNow(const CRect&) override {}
+    bool RunRecalcConfirm() override { return true; }
+    bool RunNewGridDialog(CNewGridData&) override { return true; }
+    bool RunEraseConfirm() override { return true; }
+    void RunSolutionChoice(int&) override {}
+    void RunGridInfo(const CGridInfoData&) override {}
+    void CreateStopBox() override {}
+    void DestroyStopBox() override {}
+    bool CheckStop() override;
+    void CreateWaitBox() override {}
+    void DestroyWaitBox() override {}
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    void PlaySoundFile(const std::string&) override {}
+    std::int64_t CurrentTimeSeconds() override;
+
+    int MessagesShown() const { return m_nMessages; }
+
+private:
+    std::ostream& m_errors;
+    std::optional<std::int64_t> m_seed;
+    int m_nMessages = 0;
+};
+
+}  // namespace verbal::cli

@@ -1,0 +1,34 @@
+// Whole-file reading and safe writing for the engine. Paths are Windows-1252
+// text like every string of the document; they are converted for the file
+// system here.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace verbal {
+
+enum class ReadResult { Ok, CannotOpen, TooLarge, ReadError };
+
+// Reads the whole file into |bytes| unless it holds more than |maxBytes|;
+// on TooLarge, |size| still tells how large the file is.
+ReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<char>& bytes,
+                         std::size_t& size);
+
+// True when the file exists and can be opened for reading.
+bool FileCanBeRead(const std::string& path);
+
+// Writes |bytes| to |path| without ever losing what was there: the data go to
+// a temporary file in the same folder, which replaces the target only once
+// every byte is on disk. On failure the old file is untouched and the result
+// is the system's error number.
+int WriteFileAtomically(const std::string& path, const std::vector<char>& bytes);
+
+// A short French reason for a system error number.
+std::string FrenchErrorText(int errnum);
+
+// The path as the file system wants it (UTF-8).
+std::string NativePath(const std::string& path);
+
+}  // namespace verbal

@@ -1,0 +1,257 @@
+// The dictionary: reading the file, shuffling its words and rebuilding them as
+// the word table grouped by length, then finding the group bounds.
+//
+// The word table is text: entries CR LF word space, the 26 letters first, then
+// the black-square entry (its word is one space), then the words of 2 to 15
+// letters grouped by length, then 200 '%'. A used word has the LF of its entry
+// replaced by a tab. The exact bytes matter: the row filling walks them, and
+// the same seed must give the same grid on every machine.
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "Codepage.h"
+#include "FileIo.h"
+#include "Random.h"
+#include "Scramble.h"
+#include "VerbalineDoc.h"
+
+namespace verbal {
+namespace {
+
+constexpr char CR = 13;
+constexpr char LF = 10;
+constexpr char TAB = 9;
+constexpr std::uint32_t kTail = 35;        // last bytes of the text never searched
+constexpr std::uint32_t kRunTail = 210;    // runs of the shuffle stop before these
+constexpr int kEntriesPerRun = 11;
+constexpr int kEndMarker = 200;
+// Below this the tail bounds above would underflow: nothing useful fits anyway.
+constexpr std::uint32_t kMinDictionaryLength = kTail + 1;
+
+const char* const kOpenFailedCaption = "Erreur d'ouverture de fichier!";
+const char* const kOpenFailedText =
+    "Le programme n'a pas pu trouver le fichier contenant le dictionnaire. Réessayez, si le "
+    "problème persiste, réinstallez le programme.";
+const char* const kBadDictCaption = "Dictionnaire non conforme.";
+const char* const kBadDictText =
+    "Le dictionnaire chargé n'est pas compatible. Le fichier a pu être abimé. Réessayez. Si le "
+    "problème persiste, réinstallez le programme.";
+
+std::string Thousands(std::size_t n) {
+    std::string digits = std::to_string(n);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += ' ';
+        out += digits[i];
+    }
+    return out;
+}
+
+}  // namespace
+
+std::uint32_t CVerbalineDoc::SearchLimit() const { return m_nDictionaryLength - kTail; }
+
+bool CVerbalineDoc::RefuseDictionary(const std::string& reason) {
+    Message(reason, kBadDictCaption, MsgButtons::Ok, MsgIcon::Stop, MsgOwner::View);
+    return false;
+}
+
+bool CVerbalineDoc::LoadDictionary() {
+    std::vector<char> bytes;
+    std::size_t size = 0;
+    // The rebuilt table adds 308 bytes to the text: refuse what would not fit
+    // before a single byte reaches the buffer.
+    const std::size_t maxBytes = kDictionarySize - kTableAdditions;
+    const ReadResult result = ReadWholeFile(m_strDictPath, maxBytes, bytes, size);
+    m_bDictOpened = result != ReadResult::CannotOpen;
+    if (result == ReadResult::CannotOpen) {
+        Message(W(kOpenFailedText), kOpenFailedCaption, MsgButtons::Ok, MsgIcon::Stop,
+                MsgOwner::View);
+        return false;
+    }
+    const std::string name = " (" + m_strDictPath + ")";
+    if (result == ReadResult::TooLarge)
+        return RefuseDictionary(
+            W("Le fichier du dictionnaire est trop volumineux") + name + W(" : il fait ") +
+            Thousands(size) + W(" octets, le programme en accepte au plus ") +
+            Thousands(maxBytes) + W(". Choisissez un autre dictionnaire."));
+    if (result == ReadResult::ReadError)
+        return RefuseDictionary(W("Le fichier du dictionnaire n'a pas pu être lu en entier") +
+                                name + W(". Réessayez ou choisissez un autre dictionnaire."));
+    if (size < kMinDictionaryLength)
+        return RefuseDictionary(W("Le fichier du dictionnaire est vide ou trop court pour "
+                                  "contenir des mots") +
+                                name + W(". Choisissez un autre dictionnaire."));
+    // Each line can start a run of the shuffle, and the random table holds a
+    // start for 99,996 runs only.
+    const auto lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(),
+                                                           static_cast<char>(LF + kScrambleOffset)));
+    if (lines >= static_cast<std::size_t>(kMaxShuffleRuns))
+        return RefuseDictionary(W("Le dictionnaire contient trop de lignes") + name +
+                                W(" : ") + Thousands(lines) + W(", le programme en accepte au "
+                                                               "plus ") +
+                                Thousands(kMaxShuffleRuns - 1) +
+                                W(". Choisissez un autre dictionnaire."));
+
+    // What lies past the text stays zero, as in a fresh document, so that the
+    // same file always gives the same table.
+    std::memset(m_szDictionary, 0, sizeof m_szDictionary);
+    std::memcpy(m_szDictionary, bytes.data(), size);
+    m_nDictionaryLength = static_cast<std::uint32_t>(size);
+    UnscrambleDictionary();
+    return true;
+}
+
+void CVerbalineDoc::UnscrambleDictionary() { Unscramble(m_szDictionary, m_nDictionaryLength); }
+
+int CVerbalineDoc::ValidateWordTable() {
+    m_nLengthStart = 1;
+    const std::uint32_t limit = SearchLimit();
+    std::uint32_t p = 0;
+    for (int j = 1; j <= 14; ++j) {
+        std::uint32_t i = p;
+        for (;;) {
+            if (i > limit) {
+                Message(W(kBadDictText), kBadDictCaption, MsgButtons::Ok, MsgIcon::Stop,
+                        MsgOwner::View);
+                return 0;
+            }
+            if (m_szDictionary[i] == LF && m_szDictionary[i + j + 2] == ' ') break;
+            ++i;
+        }
+        m_anLengthEnd[j] = static_cast<int>(i) - 1;
+        p = i + 1;
+    }
+    return 1;
+}
+
+int CVerbalineDoc::GroupStart(int length) const {
+    if (length <= 1) return length == 1 ? m_nLengthStart : m_anLengthEnd[14];
+    if (length >= 15) return m_anLengthEnd[14];
+    return m_anLengthEnd[length - 1];
+}
+
+int CVerbalineDoc::GroupEnd(int length) const {
+    if (length >= 15 || length <= 0) return static_cast<int>(SearchLimit());
+    return m_anLengthEnd[length];
+}
+
+void CVerbalineDoc::PrepareWordTable() {
+    DrawRandomTable();
+    PlayIfSet(m_strSound[0]);
+    ShuffleDictionary();
+    RebuildWordTable();
+}
+
+void CVerbalineDoc::DrawRandomTable() {
+    CRandom random;
+    random.Seed(static_cast<std::uint32_t>(m_pHost ? m_pHost->CurrentTimeSeconds() : 0));
+    const std::uint32_t length = m_nDictionaryLength;
+    for (int i = 0; i < kRandomDrawn; ++i)
+        m_anRandom[i] = static_cast<std::uint32_t>(random.Next()) * 7u % length;
+    m_bTranspose = static_cast<int>(m_anRandom[97856] % 2);
+}
+
+void CVerbalineDoc::ShuffleDictionary() {
+    char* const src = m_szDictionary;
+    char* const dst = m_szShuffled;
+    const std::uint32_t length = m_nDictionaryLength;
+    const std::uint32_t wrapAt = length - kTail;
+    // Unsigned like the length: a text shorter than the run tail never stops a
+    // run on it.
+    const std::uint32_t runStop = length - kRunTail;
+    std::memset(m_szShuffled, 0, sizeof m_szShuffled);
+
+    int k = 3;
+    std::uint32_t d = 0;
+    for (;;) {
+        if (d + 2 >= static_cast<std::uint32_t>(kDictionarySize)) break;
+        dst[d] = CR;
+        dst[d + 1] = LF;
+        d += 1;
+        const std::uint32_t s = k < kRandomCount ? m_anRandom[k] : 0;
+        ++k;
+
+        // Find the first entry not yet copied at or after s, wrapping before
+        // the tail. The search ends once every searchable byte has been seen:
+        // normally back on the byte before s; a start at 0 or inside the tail
+        // has no such byte, and ends after one whole turn instead.
+        std::uint32_t p = s;
+        int wraps = 0;
+        bool over = false;
+        while (src[p] != LF) {
+            if (p >= wrapAt) {
+                p = 0;
+                ++wraps;
+            } else if ((s >= 1 && p == s - 1) || (s == 0 && wraps >= 1) || wraps >= 2) {
+                over = true;
+                break;
+            } else {
+                ++p;
+            }
+        }
+        if (over) break;
+
+        // Copy a run of up to 11 consecutive entries, marking each copied LF.
+        src[p] = TAB;
+        int entries = 0;
+        for (;;) {
+            // A damaged text (a line without its space) must not carry the
+            // copy past the text or the buffer.
+            if (p + 1 >= length || d + 2 >= static_cast<std::uint32_t>(kDictionarySize)) break;
+            ++p;
+            ++d;
+            dst[d] = src[p];
+            if (src[p] == LF) src[p] = TAB;
+            if (dst[d] == ' ') {
+                ++entries;
+                if (entries >= kEntriesPerRun || src[p + 2] != LF || p >= runStop) break;
+            }
+        }
+        d += 1;
+    }
+}
+
+void CVerbalineDoc::RebuildWordTable() {
+    const char* const src = m_szShuffled;
+    char* const out = m_szDictionary;
+    const std::uint32_t length = m_nDictionaryLength;
+    std::uint32_t w = 0;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        out[w++] = CR;
+        out[w++] = LF;
+        out[w++] = letter;
+        out[w++] = ' ';
+    }
+    out[w++] = CR;
+    out[w++] = LF;
+    out[w++] = ' ';
+    out[w++] = ' ';
+
+    // The size check at loading keeps the table inside the buffer; the bound
+    // here only guards against a text that is not what it should be.
+    const std::uint32_t room = kDictionarySize - kEndMarker - 20;
+    for (std::uint32_t d = 4; d <= 17; ++d) {
+        std::uint32_t q = 0;
+        for (;;) {
+            std::uint32_t a = q;
+            while (a < length && src[a] != CR) ++a;
+            if (a >= length) break;
+            std::uint32_t b = a + 1;
+            while (b < length && src[b] != ' ') ++b;
+            if (b >= length) break;
+            if (b - a == d && w < room) {
+                out[w++] = CR;
+                for (std::uint32_t x = a + 1; x < b && src[x] != CR; ++x) out[w++] = src[x];
+                out[w++] = ' ';
+            }
+            q = b + 1;
+        }
+    }
+    std::memset(out + w, '%', kEndMarker);
+    m_nTableLength = w + kEndMarker;
+}
+
+}  // namespace verbal

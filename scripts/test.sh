@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: once in a normal build, once under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Usage: scripts/test.sh [--quick]   (--quick: skip the sanitizer build)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+quick=0
+[ "${1:-}" = "--quick" ] && quick=1
+
+"$root/scripts/setup.sh"
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+
+echo "== Compilation et tests =="
+"$root/scripts/build.sh" "$root/build"
+ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)"
+
+if [ $quick -eq 0 ]; then
+  echo "== Compilation et tests sous AddressSanitizer et UndefinedBehaviorSanitizer =="
+  "$root/scripts/build.sh" "$root/build-asan" -DVERBAL_SANITIZE=ON -DVERBAL_BENCH=OFF
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir "$root/build-asan" --output-on-failure -j "$(nproc)"
+fi
+echo "Tous les tests sont passés."

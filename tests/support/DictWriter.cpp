@@ -1,0 +1,92 @@
+#include "DictWriter.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+#include <ftw.h>
+#include <unistd.h>
+
+#include "Scramble.h"
+
+#ifndef VERBAL_TEST_DATA_DIR
+#error "VERBAL_TEST_DATA_DIR must name tests/data"
+#endif
+
+namespace verbal::test {
+namespace {
+int RemoveEntry(const char* path, const struct stat*, int, struct FTW*) {
+    return ::remove(path);
+}
+}  // namespace
+
+TempDir::TempDir() {
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern = std::string(base && *base ? base : "/tmp") + "/verbal-test-XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    if (!mkdtemp(name.data())) throw std::runtime_error("mkdtemp failed");
+    m_path = name.data();
+}
+
+TempDir::~TempDir() { nftw(m_path.c_str(), RemoveEntry, 16, FTW_DEPTH | FTW_PHYS); }
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!file) throw std::runtime_error("cannot write " + path);
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+void WriteScrambled(const std::string& path, const std::string& plain) {
+    std::string bytes = plain;
+    Scramble(bytes.data(), bytes.size());
+    WriteFile(path, bytes);
+}
+
+std::string DictionaryText(const std::vector<std::string>& words) {
+    std::string text = "DICTIONNAIRE DE TEST\r\n";
+    for (const std::string& word : words) text += word + " \r\n";
+    return text;
+}
+
+std::string DefinitionsText(const std::vector<std::pair<std::string, std::string>>& entries) {
+    std::string text = "DEFINITIONS DE TEST\r\n";
+    for (const auto& [word, clue] : entries) text += word + ":" + clue + "\r\n";
+    return text;
+}
+
+std::string WriteDictionaryPair(const std::string& dir, const std::string& name,
+                                const std::vector<std::string>& words) {
+    std::vector<std::pair<std::string, std::string>> entries;
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        entries.emplace_back(std::string(1, letter), std::string("Lettre ") + letter);
+    for (const std::string& word : words) entries.emplace_back(word, "Indice de " + word);
+    const std::string lex = dir + "/" + name + ".lex";
+    WriteScrambled(lex, DictionaryText(words));
+    WriteScrambled(dir + "/" + name + ".dex", DefinitionsText(entries));
+    return lex;
+}
+
+std::vector<std::string> SmallWordList() {
+    std::ifstream file(std::string(VERBAL_TEST_DATA_DIR) + "/petit.txt");
+    std::vector<std::string> words;
+    std::string line;
+    while (std::getline(file, line)) {
+        const std::size_t colon = line.find(':');
+        if (colon != std::string::npos && colon > 0) words.push_back(line.substr(0, colon));
+    }
+    return words;
+}
+
+std::string SmallDictionaryPath() { return std::string(VERBAL_TEST_DATA_DIR) + "/Petit.lex"; }
+
+}  // namespace verbal::test

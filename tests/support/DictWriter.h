@@ -1,0 +1,44 @@
+// Writes dictionaries and definitions files for tests: plain lines in, the
+// scrambled file out.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace verbal::test {
+
+// A fresh directory under the system's temporary directory, removed with the
+// object.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& Path() const { return m_path; }
+    std::string File(const std::string& name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
+
+// Scrambles |plain| and writes it.
+void WriteScrambled(const std::string& path, const std::string& plain);
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& bytes);
+
+// A dictionary file: a first line that is never read, then "WORD \r\n" lines.
+std::string DictionaryText(const std::vector<std::string>& words);
+// A definitions file: a first line, then "WORD:clue\r\n" lines.
+std::string DefinitionsText(const std::vector<std::pair<std::string, std::string>>& entries);
+
+// Writes NAME.lex with |words| and NAME.dex with a clue for every word and
+// letter ("Indice de WORD"), returns the path of the .lex.
+std::string WriteDictionaryPair(const std::string& dir, const std::string& name,
+                                const std::vector<std::string>& words);
+
+// The small French word list shipped with the tests.
+std::vector<std::string> SmallWordList();
+std::string SmallDictionaryPath();   // tests/data/Petit.lex in the source tree
+
+}  // namespace verbal::test

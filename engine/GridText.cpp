@@ -37,10 +37,10 @@ std::vector<std::string> PlayerRows(const CVerbalineDoc& doc) {
     return rows;
 }
 
-void SetSolutionRows(CVerbalineDoc& doc, const std::vector<std::string>& rows) {
+void SetSolutionRows(CVerbalineDoc& doc, const std::vector<std::string>& rows, int size) {
     for (int r = 1; r < CVerbalineDoc::kSolutionRows; ++r)
         std::memset(doc.m_aSolution[r], 0, sizeof doc.m_aSolution[r]);
-    doc.m_nGridLast = static_cast<int>(rows.size()) - 1;
+    doc.m_nGridLast = (size > 0 ? size : static_cast<int>(rows.size())) - 1;
     for (std::size_t r = 0; r < rows.size() && r < 20; ++r)
         for (std::size_t c = 0; c < rows[r].size() && c < 20; ++c) {
             const char ch = rows[r][c];

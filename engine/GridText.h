@@ -14,8 +14,8 @@ std::vector<std::string> SolutionRows(const CVerbalineDoc& doc);
 std::vector<std::string> PlayerRows(const CVerbalineDoc& doc);
 
 // Writes rows into the working grid from row 1 ('.' leaves a cell empty) and
-// sets the size to the number of rows.
-void SetSolutionRows(CVerbalineDoc& doc, const std::vector<std::string>& rows);
+// sets the grid's size: |size|, or the number of rows when 0.
+void SetSolutionRows(CVerbalineDoc& doc, const std::vector<std::string>& rows, int size = 0);
 
 // One word of a line of the grid, numbered as the clue box numbers it.
 struct LineWord {

@@ -47,6 +47,7 @@ public:
     static constexpr int kSolutionRows = 30;
 
     explicit CVerbalineDoc(IDocumentHost* host = nullptr);
+    virtual ~CVerbalineDoc() = default;
     CVerbalineDoc(const CVerbalineDoc&) = delete;
     CVerbalineDoc& operator=(const CVerbalineDoc&) = delete;
 
@@ -90,8 +91,10 @@ public:
     void ShuffleDictionary();
     void RebuildWordTable();
 
-    // Row filling and the column test.
-    int FillRow(int r);
+    // Row filling and the column test. Filling a row and the duplicate test
+    // are virtual so that the row loop's back-up rules can be driven row by
+    // row.
+    virtual int FillRow(int r);
     void ClearRow(int r);
     int FetchWord(int fetch);
     void MarkWordUsed();
@@ -100,7 +103,7 @@ public:
     int FindPrefix(int shortest, int longest);
 
     // Repeated words of three letters or more.
-    int CheckDuplicates() const;
+    virtual int CheckDuplicates() const;
 
     // Definitions.
     int BuildClues();

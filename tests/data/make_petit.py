@@ -36,7 +36,7 @@ def scramble(text):
 
 def build_files():
     entries = [l.rstrip('\n').split(':', 1) for l in open('petit.txt', encoding='utf-8')]
-    lex = 'DICTIONNAIRE DE TEST\r\n' + ''.join(f'{w} \r\n' for w, _ in entries)
+    lex = 'DICTIONNAIRE DE TEST\r\n' + ''.join(f'{w} \r\n' for w, _ in entries) + '-' * 40 + ' \r\n'
     letters = [(chr(c), f'Lettre {chr(c)}') for c in range(65, 91)]
     dex = 'DEFINITIONS DE TEST\r\n' + ''.join(f'{w}:{c}\r\n' for w, c in letters + entries)
     open('Petit.lex', 'wb').write(scramble(lex))

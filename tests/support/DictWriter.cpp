@@ -55,7 +55,8 @@ void WriteScrambled(const std::string& path, const std::string& plain) {
 std::string DictionaryText(const std::vector<std::string>& words) {
     std::string text = "DICTIONNAIRE DE TEST\r\n";
     for (const std::string& word : words) text += word + " \r\n";
-    return text;
+    // The last 35 bytes are never searched: end with a line that is no word.
+    return text + std::string(40, '-') + " \r\n";
 }
 
 std::string DefinitionsText(const std::vector<std::pair<std::string, std::string>>& entries) {

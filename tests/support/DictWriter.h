@@ -27,7 +27,8 @@ void WriteScrambled(const std::string& path, const std::string& plain);
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 
-// A dictionary file: a first line that is never read, then "WORD \r\n" lines.
+// A dictionary file: a first line that is never read, then "WORD \r\n" lines,
+// then a line too long to be a word that keeps the words out of the tail.
 std::string DictionaryText(const std::vector<std::string>& words);
 // A definitions file: a first line, then "WORD:clue\r\n" lines.
 std::string DefinitionsText(const std::vector<std::pair<std::string, std::string>>& entries);

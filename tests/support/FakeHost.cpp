@@ -8,6 +8,7 @@ namespace verbal::test {
 
 void FakeHost::Log(const std::string& name, const std::string& detail) {
     calls.push_back({name, detail});
+    if (onCall) onCall(calls.back());
 }
 
 std::vector<std::string> FakeHost::Names() const {

@@ -27,6 +27,8 @@ public:
     int solutionChoice = -1;                // -1: cancelled (choice left as preset)
     // Runs the new-grid dialog; the default accepts it as it was preset.
     std::function<bool(CNewGridData&)> newGrid = [](CNewGridData&) { return true; };
+    // Called after every call is logged.
+    std::function<void(const Call&)> onCall;
     // Answers CheckStop; the default never stops.
     std::function<bool(int call)> stopAt = [](int) { return false; };
 

@@ -9,7 +9,7 @@
 
 namespace verbal {
 
-inline constexpr std::uint8_t kScrambleOffset = 0x47;
+inline constexpr std::uint8_t kScrambleOffset = 0x9B;
 
 inline void Scramble(char* bytes, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i)

@@ -60,6 +60,19 @@ public:
     void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
     int GridSize() const { return m_nGridLast + 1; }
 
+    // --- the grid file -----------------------------------------------------
+    // Saving refuses a document without a grid and never damages the file
+    // already there; opening checks every value before the document changes.
+    // Both show their own messages and return whether they succeeded.
+    bool SaveGrid(const std::string& path);
+    bool OpenGrid(const std::string& path);
+    // The file's bytes, and their reading: an empty result means success,
+    // anything else is the French reason the bytes are not a grid (and the
+    // document is untouched).
+    std::vector<char> WriteGridBytes() const;
+    std::string ReadGridBytes(const char* bytes, std::size_t size);
+    static constexpr std::size_t kMaxGridFileSize = 16u << 20;
+
     // --- commands of the "Grille" menu ------------------------------------
     void OnCalculer();
     void OnEffacer();

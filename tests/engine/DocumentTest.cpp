@@ -8,6 +8,7 @@
 #include "DictWriter.h"
 #include "FakeHost.h"
 #include "GridText.h"
+#include "Scramble.h"
 #include "VerbalineDoc.h"
 
 namespace verbal::test {
@@ -153,7 +154,7 @@ TEST(SmallDictionaryFiles, MatchTheirWordList) {
     // Petit.lex and Petit.dex are made from petit.txt by make_petit.py.
     const std::string lex = ReadFile(SmallDictionaryPath());
     std::string plain = lex;
-    for (char& c : plain) c = static_cast<char>(static_cast<unsigned char>(c) - 0x47);
+    for (char& c : plain) c = static_cast<char>(static_cast<unsigned char>(c) - kScrambleOffset);
     EXPECT_EQ(plain, DictionaryText(SmallWordList()));
 }
 

@@ -8,6 +8,7 @@
 #include "Codepage.h"
 #include "DictWriter.h"
 #include "FakeHost.h"
+#include "Scramble.h"
 #include "VerbalineDoc.h"
 
 namespace verbal::test {
@@ -158,9 +159,9 @@ TEST_F(WordTableTest, UnscramblingWrapsBelowTheOffset) {
     raw[1] = static_cast<char>(0xFF);
     WriteFile(doc->m_strDictPath, raw);
     ASSERT_TRUE(doc->LoadDictionary());
-    EXPECT_EQ(static_cast<unsigned char>(doc->m_szDictionary[0]), (0x05 + 256 - 0x47) % 256);
-    EXPECT_EQ(static_cast<unsigned char>(doc->m_szDictionary[1]), 0xFF - 0x47);
-    EXPECT_EQ(static_cast<unsigned char>(doc->m_szDictionary[2]), 256 - 0x47);
+    EXPECT_EQ(static_cast<unsigned char>(doc->m_szDictionary[0]), (0x05 + 256 - kScrambleOffset) % 256);
+    EXPECT_EQ(static_cast<unsigned char>(doc->m_szDictionary[1]), 0xFF - kScrambleOffset);
+    EXPECT_EQ(static_cast<unsigned char>(doc->m_szDictionary[2]), 256 - kScrambleOffset);
 }
 
 TEST_F(WordTableTest, TheSameSecondGivesTheSameShuffleAndTheTransposeBitIsAParity) {
@@ -209,7 +210,7 @@ TEST_F(WordTableTest, FilesThatCannotFitAreRefusedBeforeTheBufferIsTouched) {
 
     // One byte too many for the table's additions.
     WriteFile(path, std::string(CVerbalineDoc::kDictionarySize - CVerbalineDoc::kTableAdditions + 1,
-                                static_cast<char>(0x47 + 'A')));
+                                static_cast<char>(kScrambleOffset + 'A')));
     EXPECT_FALSE(doc->LoadDictionary());
     EXPECT_EQ(host.Captions().back(), "Dictionnaire non conforme.");
     EXPECT_NE(Cp1252ToUtf8(host.messages.back().text).find("trop volumineux"), std::string::npos);
@@ -231,7 +232,7 @@ TEST_F(WordTableTest, FilesThatCannotFitAreRefusedBeforeTheBufferIsTouched) {
 
     // The largest file that fits is taken.
     WriteFile(path, std::string(CVerbalineDoc::kDictionarySize - CVerbalineDoc::kTableAdditions,
-                                static_cast<char>(0x47 + 'A')));
+                                static_cast<char>(kScrambleOffset + 'A')));
     EXPECT_TRUE(doc->LoadDictionary());
 }
 

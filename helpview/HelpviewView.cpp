@@ -38,6 +38,7 @@ CHelpviewView::CHelpviewView(CHelpviewDoc* pDoc, QWidget* parent)
     // browser instead of being loaded as if it were a local file.
     setOpenLinks(false);
     setOpenExternalLinks(false);
+    document()->setDocumentMargin(12);
     connect(this, &QTextBrowser::anchorClicked, this, &CHelpviewView::OnAnchorClicked);
     connect(this, QOverload<const QUrl&>::of(&QTextBrowser::highlighted), this,
             [this](const QUrl& link) {

@@ -77,6 +77,13 @@ CMainFrame::CMainFrame(CHelpviewDoc* pDoc, QWidget* parent) : QMainWindow(parent
             &CHelpviewView::OnNavRefresh);
     connect(Action(ID_NAV_INFO), &QAction::triggered, m_pView, &CHelpviewView::OnNavInfo);
     connect(Action(ID_FILE_CLOSE), &QAction::triggered, this, &QWidget::close);
+    // The arrows show whether there is a page to go back or forward to.
+    Action(ID_NAV_BACK)->setEnabled(false);
+    Action(ID_NAV_FORWARD)->setEnabled(false);
+    connect(m_pView, &QTextBrowser::backwardAvailable, Action(ID_NAV_BACK),
+            &QAction::setEnabled);
+    connect(m_pView, &QTextBrowser::forwardAvailable, Action(ID_NAV_FORWARD),
+            &QAction::setEnabled);
 
     // Ctrl+N and Ctrl+O are handled by the application. No key saves: the
     // document holds nothing, and saving would only empty the shown file.

@@ -401,8 +401,11 @@ TEST_F(Helpview, AcceleratorsOpenAndReturnButNeverSave) {
     QApplication::setActiveWindow(frame);
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
 
+    EXPECT_FALSE(frame->Action(ID_NAV_BACK)->isEnabled());
     QTest::keyClick(frame, Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(Shown(*frame->View()), other);
+    EXPECT_TRUE(frame->Action(ID_NAV_BACK)->isEnabled());
+    EXPECT_FALSE(frame->Action(ID_NAV_FORWARD)->isEnabled());
     const QByteArray before = [&] {
         QFile f(other);
         f.open(QIODevice::ReadOnly);

@@ -1,0 +1,233 @@
+#include "HelpviewView.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTextDocument>
+
+#include <cstring>
+
+#include "HelpviewDoc.h"
+#include "NavigateDlg.h"
+
+namespace helpview {
+
+namespace {
+
+// The directory recorded in the shared file, or an empty string when the
+// file does not hold a usable record: it must be exactly the fixed size,
+// hold a NUL-terminated absolute path, and that directory must still exist
+// (a browser that was killed leaves a file behind that nobody deletes).
+QString DecodeRecord(const QByteArray& record) {
+    if (record.size() != kStartDirSize) return QString();
+    const int nul = record.indexOf('\0');
+    if (nul <= 0) return QString();
+    const QString dir = QFile::decodeName(record.left(nul));
+    const QFileInfo info(dir);
+    if (!info.isAbsolute() || !info.isDir()) return QString();
+    return dir;
+}
+
+}  // namespace
+
+CHelpviewView::CHelpviewView(CHelpviewDoc* pDoc, QWidget* parent)
+    : QTextBrowser(parent), m_pDocument(pDoc) {
+    // Links are followed here so that a web address leaves for the desktop's
+    // browser instead of being loaded as if it were a local file.
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    document()->setDocumentMargin(12);
+    connect(this, &QTextBrowser::anchorClicked, this, &CHelpviewView::OnAnchorClicked);
+    connect(this, QOverload<const QUrl&>::of(&QTextBrowser::highlighted), this,
+            [this](const QUrl& link) {
+                emit statusMessage(link.isEmpty() ? QString()
+                                                  : source().resolved(link).toDisplayString());
+            });
+    ReadStartDir();
+}
+
+CHelpviewView::~CHelpviewView() {
+    QFile::remove(StartDirFilePath());
+}
+
+QString CHelpviewView::StartDirFilePath() {
+    return QDir(QDir::tempPath()).filePath(QString::fromLatin1(kStartDirFileName));
+}
+
+// The first browser to start records its directory; every browser started
+// while it runs shows the pages of that directory.
+void CHelpviewView::ReadStartDir() {
+    const QString current = QDir::currentPath();
+    const QByteArray encoded = QFile::encodeName(current);
+    m_nStartDirLength = int(encoded.size());
+    m_strStartDir = current;
+    std::memset(m_szStartDir, ' ', sizeof m_szStartDir);
+    // A directory that does not fit with its NUL is not recorded at all: a
+    // cut path would send every other browser to a wrong directory. This
+    // browser still shows the pages of its own, full directory.
+    const bool bFits = encoded.size() < kStartDirSize;
+    if (bFits) {
+        std::memcpy(m_szStartDir, encoded.constData(), size_t(encoded.size()));
+        m_szStartDir[encoded.size()] = '\0';
+    }
+
+    const QString path = StartDirFilePath();
+    // Two tries: another browser may create the file between our read and
+    // our write, and then its record wins.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QFile file(path);
+        bool bUnusable = false;
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray record = file.read(kStartDirSize + 1);
+            file.close();
+            const QString dir = DecodeRecord(record);
+            if (!dir.isEmpty()) {
+                std::memcpy(m_szStartDir, record.constData(), sizeof m_szStartDir);
+                m_strStartDir = dir;
+                return;
+            }
+            bUnusable = true;
+        }
+        if (!bFits) return;
+        const QIODevice::OpenMode mode = bUnusable
+            ? QIODevice::WriteOnly | QIODevice::Truncate
+            : QIODevice::WriteOnly | QIODevice::NewOnly;
+        if (file.open(mode)) {
+            file.write(m_szStartDir, sizeof m_szStartDir);
+            file.close();
+            return;
+        }
+        // Cannot be created (no temporary directory, no right to write):
+        // go on with our own directory.
+        if (bUnusable || !QFile::exists(path)) return;
+    }
+}
+
+QString CHelpviewView::StartPage(const char* pszName) const {
+    return QDir(m_strStartDir).filePath(QString::fromLatin1(pszName));
+}
+
+void CHelpviewView::SetBrowserTitle() {
+    if (m_pDocument) m_pDocument->SetTitle(QString::fromUtf8(kBrowserTitle));
+}
+
+void CHelpviewView::OnInitialUpdate() {
+    SetBrowserTitle();
+    const QString path = m_pDocument ? m_pDocument->GetPathName() : QString();
+    Navigate2(path.isEmpty() ? StartPage("defaut.htm") : path);
+}
+
+void CHelpviewView::OnNavBack() {
+    SetBrowserTitle();
+    backward();
+}
+
+void CHelpviewView::OnNavForward() {
+    SetBrowserTitle();
+    forward();
+}
+
+void CHelpviewView::OnNavHelp() {
+    SetBrowserTitle();
+    Navigate2(StartPage("aide.htm"));
+}
+
+void CHelpviewView::OnNavSite() {
+    SetBrowserTitle();
+    Navigate2(StartPage("enligne.htm"));
+}
+
+void CHelpviewView::OnNavOther() {
+    CNavigateDlg dlg(this);
+    dlg.m_strAddress = QStringLiteral("http://");
+    const bool bOk = dlg.exec() == QDialog::Accepted;
+    SetBrowserTitle();
+    if (bOk) Navigate2(dlg.m_strAddress);
+}
+
+void CHelpviewView::OnNavStop() {
+    // Local pages load at once: there is never a load left to stop.
+    SetBrowserTitle();
+}
+
+void CHelpviewView::OnNavRefresh() {
+    SetBrowserTitle();
+    reload();
+}
+
+void CHelpviewView::OnNavInfo() {
+    SetBrowserTitle();
+    Navigate2(StartPage("defaut.htm"));
+}
+
+void CHelpviewView::Navigate2(const QString& strAddress) {
+    const QString address = strAddress.trimmed();
+    if (address.isEmpty()) {
+        emit statusMessage(QStringLiteral("Aucune adresse saisie."));
+        return;
+    }
+    // Two letters at least, so that nothing that looks like a drive letter
+    // is taken for a scheme.
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    if (scheme.match(address).hasMatch()) {
+        const QUrl url(address);
+        if (url.isLocalFile())
+            ShowLocal(url);
+        else
+            OpenOutside(url);
+        return;
+    }
+    ShowLocal(QUrl::fromLocalFile(QFileInfo(address).absoluteFilePath()));
+}
+
+void CHelpviewView::ShowLocal(const QUrl& url) {
+    setSource(url);
+    emit statusMessage(QString());
+}
+
+// Pages of the web are not shown half-rendered here: the desktop's own
+// browser gets them.
+void CHelpviewView::OpenOutside(const QUrl& url) {
+    const QString scheme = url.scheme().toLower();
+    if ((scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+        url.host().isEmpty()) {
+        emit statusMessage(QStringLiteral("Adresse internet incomplète : %1")
+                               .arg(url.toDisplayString()));
+        return;
+    }
+    if (QDesktopServices::openUrl(url))
+        emit statusMessage(QStringLiteral("Adresse confiée au navigateur du bureau : %1")
+                               .arg(url.toDisplayString()));
+    else
+        emit statusMessage(QStringLiteral("Aucun programme du bureau n'a pu ouvrir %1")
+                               .arg(url.toDisplayString()));
+}
+
+void CHelpviewView::OnAnchorClicked(const QUrl& link) {
+    const QUrl target = source().isEmpty() ? link : source().resolved(link);
+    if (target.isLocalFile() || target.scheme().isEmpty())
+        ShowLocal(target);
+    else
+        OpenOutside(target);
+}
+
+// A page that cannot be read gets a short explanation instead of an empty
+// window; it stays in the history like any page, so "Page Précédente" works.
+QVariant CHelpviewView::loadResource(int type, const QUrl& name) {
+    QVariant data = QTextBrowser::loadResource(type, name);
+    if (data.isValid() || type == QTextDocument::ImageResource ||
+        type == QTextDocument::StyleSheetResource)
+        return data;
+    const QString file = name.isLocalFile() ? name.toLocalFile() : name.toDisplayString();
+    return QStringLiteral(
+               "<html><head><meta charset=\"utf-8\"><title>Page introuvable</title></head>"
+               "<body><h2>Page introuvable</h2>"
+               "<p>Le fichier <b>%1</b> n'existe pas ou ne peut pas être lu.</p>"
+               "<p>S'il fait partie de Verbaline 2000, réinstallez le programme.</p>"
+               "</body></html>")
+        .arg(file.toHtmlEscaped());
+}
+
+}  // namespace helpview

@@ -73,7 +73,7 @@ TEST_F(StartProcessTest, OtherFailuresAreNeitherSuccessNorMissingFile) {
     WriteTextFile(m_dir / "plain", "not a program");
     EXPECT_EQ(StartProcess("\"" + (m_dir / "plain").string() + "\" \"p.htm\""), kStartAccessDenied);
     EXPECT_EQ(StartProcess("\"" + m_dir.Path().string() + "\" \"p.htm\""), kStartAccessDenied);
-    WriteTextFile(m_dir / "garbage", std::string("\x7f\x01\x02\x03 not a program", 22), true);
+    WriteTextFile(m_dir / "garbage", "\x7f\x01\x02\x03 not a program", true);
     EXPECT_EQ(StartProcess("\"" + (m_dir / "garbage").string() + "\" \"p.htm\""), kStartBadFormat);
 }
 

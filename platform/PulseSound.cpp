@@ -59,21 +59,21 @@ bool CPulseSoundOutput::Open(int sampleRate, int channels) {
     const std::string server = FindServer();
     if (server.empty()) return false;
 
-    pa_sample_spec spec{};
-    spec.format = PA_SAMPLE_FLOAT32NE;
-    spec.rate = static_cast<uint32_t>(sampleRate);
-    spec.channels = static_cast<uint8_t>(channels);
-    if (!pa_sample_spec_valid(&spec)) return false;
+    pa_sample_spec format{};
+    format.format = PA_SAMPLE_FLOAT32NE;
+    format.rate = static_cast<uint32_t>(sampleRate);
+    format.channels = static_cast<uint8_t>(channels);
+    if (!pa_sample_spec_valid(&format)) return false;
 
     pa_buffer_attr buffer{};
     buffer.maxlength = static_cast<uint32_t>(-1);
-    buffer.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kBufferMicroseconds, &spec));
+    buffer.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kBufferMicroseconds, &format));
     buffer.prebuf = static_cast<uint32_t>(-1);
     buffer.minreq = static_cast<uint32_t>(-1);
     buffer.fragsize = static_cast<uint32_t>(-1);
 
     int error = 0;
-    m_pStream = pa_simple_new(server.c_str(), "verbal", PA_STREAM_PLAYBACK, nullptr, "event sound", &spec, nullptr,
+    m_pStream = pa_simple_new(server.c_str(), "verbal", PA_STREAM_PLAYBACK, nullptr, "event sound", &format, nullptr,
                               &buffer, &error);
     m_nChannels = channels;
     return m_pStream != nullptr;

@@ -1,5 +1,6 @@
 #include "Cli.h"
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -20,14 +21,21 @@ namespace {
 const char* const kUsage =
     "Utilisation :\n"
     "  verbal-cli generate --size N --quality Q [--dict FICHIER.lex] [--seed S]\n"
+    "                      [--out FICHIER.vbg]\n"
     "      calcule une grille de N x N cases (N pair, de 6 à 20) de qualité Q (0 à 3)\n"
-    "      et l'affiche avec ses définitions.\n";
+    "      et l'affiche avec ses définitions ; --out FICHIER.vbg l'enregistre.\n"
+    "  verbal-cli show FICHIER.vbg\n"
+    "      affiche une grille enregistrée : la grille du joueur, la solution et les\n"
+    "      définitions.\n";
+
+const char* const kQualityNames[] = {"Mauvaise", "Moyenne", "Bonne", "Très bonne"};
 
 struct GenerateOptions {
     int size = 10;
     int quality = 1;
     std::string dict;
     std::optional<std::int64_t> seed;
+    std::string out;
 };
 
 bool ParseInt(const std::string& text, long long low, long long high, long long& value) {
@@ -66,6 +74,8 @@ bool ParseGenerate(const std::vector<std::string>& args, GenerateOptions& option
             options.quality = static_cast<int>(number);
         } else if (name == "--dict") {
             options.dict = value;
+        } else if (name == "--out") {
+            options.out = value;
         } else if (name == "--seed") {
             if (!ParseInt(value, 0, 4294967295LL, number)) {
                 err << "Graine invalide : " << value << " (un entier de 0 à 4294967295).\n";
@@ -135,10 +145,39 @@ int Generate(const std::vector<std::string>& args, const std::string& programDir
 
     for (const std::string& row : SolutionRows(*doc)) out << row << "\n";
     PrintClues(*doc, out);
+    if (!options.out.empty() && !doc->SaveGrid(Utf8ToCp1252(options.out))) return 1;
     out << elapsed.count() << " ms, " << doc->m_stats.columnChecks << " tests de colonnes, "
         << doc->m_stats.rowsFilled << " lignes remplies, " << doc->CountBlackSquares()
         << " cases noires\n";
     return host.MessagesShown() == 0 ? 0 : 1;
+}
+
+int Show(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 2) {
+        err << kUsage;
+        return 2;
+    }
+    ConsoleHost host(err);
+    auto doc = std::make_unique<CVerbalineDoc>(&host);
+    doc->OnNewDocument();
+    if (!doc->OpenGrid(Utf8ToCp1252(args[1]))) return 1;
+
+    const int n = doc->GridSize();
+    const int quality = doc->m_nQuality;
+    out << "Grille de " << n << " x " << n << ", dictionnaire " << Cp1252ToUtf8(doc->m_strDictName)
+        << ", qualité " << quality << " (" << kQualityNames[quality] << ")\n";
+    out << "Joueur" << std::string(static_cast<std::size_t>(std::max(n - 6, 0)) + 2, ' ')
+        << "Solution\n";
+    const std::vector<std::string> player = PlayerRows(*doc);
+    const std::vector<std::string> solution = SolutionRows(*doc);
+    for (int r = 0; r < n; ++r)
+        out << player[r] << std::string(static_cast<std::size_t>(std::max(6 - n, 0)) + 2, ' ')
+            << solution[r] << "\n";
+    out << doc->CountFilledCells() << " cases remplies, " << doc->CountWrongCells()
+        << " fausses, " << (doc->CountCells() - doc->CountBlackSquares() - doc->CountFilledCells())
+        << " à remplir\n";
+    PrintClues(*doc, out);
+    return 0;
 }
 
 }  // namespace
@@ -159,6 +198,7 @@ int Run(const std::vector<std::string>& args, const std::string& programDir, std
         return 2;
     }
     if (args[0] == "generate") return Generate(args, programDir, out, err);
+    if (args[0] == "show") return Show(args, out, err);
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         out << kUsage;
         return 0;

@@ -83,5 +83,34 @@ TEST(CliGenerate, AMissingDictionaryIsReportedWithItsMessage) {
     EXPECT_EQ(r2.out, "");
 }
 
+TEST(CliShow, ShowsASavedGridAndRefusesADamagedOne) {
+    TempDir dir;
+    const std::string path = dir.File("grille.vbg");
+    const Result made = RunCli({"generate", "--size", "6", "--quality", "0", "--seed", "1",
+                                "--dict", SmallDictionaryPath(), "--out", path});
+    ASSERT_EQ(made.status, 0) << made.err;
+
+    const Result shown = RunCli({"show", path});
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    const std::vector<std::string> lines = Lines(shown.out);
+    ASSERT_GT(lines.size(), 9u);
+    EXPECT_EQ(lines[0], "Grille de 6 x 6, dictionnaire Petit, qualité 0 (Mauvaise)");
+    EXPECT_EQ(lines[2], "......  LIGNER");
+    EXPECT_EQ(lines[3], ".....#  ADRET#");
+    EXPECT_EQ(lines[8], "0 cases remplies, 0 fausses, 29 à remplir");
+    EXPECT_EQ(lines[9], "Horizontalement");
+    // The clues come from the file, not from a dictionary.
+    EXPECT_NE(shown.out.find("Ligne 1, mot 1 (LIGNER) : « ligner »"), std::string::npos);
+
+    WriteFile(path, "pas une grille");
+    const Result damaged = RunCli({"show", path});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_EQ(damaged.out, "");
+    EXPECT_NE(damaged.err.find("Impossible d'ouvrir la grille « " + path +
+                               " » : le fichier est trop court."),
+              std::string::npos);
+    EXPECT_EQ(RunCli({"show"}).status, 2);
+}
+
 }  // namespace
 }  // namespace verbal::test

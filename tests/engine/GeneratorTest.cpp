@@ -95,7 +95,12 @@ TEST_P(GoldenGrid, TheSameSeedGivesTheSameGridWithEveryClue) {
     EXPECT_EQ(doc->m_nRowsDone, 20);
 }
 
-INSTANTIATE_TEST_SUITE_P(SmallDictionary, GoldenGrid, ::testing::ValuesIn(kGoldens));
+INSTANTIATE_TEST_SUITE_P(SmallDictionary, GoldenGrid, ::testing::ValuesIn(kGoldens),
+                         [](const ::testing::TestParamInfo<Golden>& info) {
+                             const Golden& g = info.param;
+                             return "Size" + std::to_string(g.size) + "Quality" +
+                                    std::to_string(g.quality) + "Seed" + std::to_string(g.seed);
+                         });
 
 // --- what the person sees ---------------------------------------------
 

@@ -5,6 +5,7 @@
 // first line of the file is never matched and the first matching line wins;
 // the colon must follow the word at once, so CHAT never takes the clue of
 // CHATS.
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -56,12 +57,21 @@ int CVerbalineDoc::BuildClues() {
                     MsgOwner::App) != IDRETRY)
             return 0;
     }
+    TakeDefinitionsBytes(bytes.data(), size);
+    LookUpAllClues();
+    return 1;
+}
+
+void CVerbalineDoc::TakeDefinitionsBytes(const char* bytes, std::size_t size) {
+    size = std::min(size, static_cast<std::size_t>(kDefinitionsSize));
     m_nDefinitionsLength = static_cast<int>(size);
     // Past the text the buffer stays zero, so no earlier file can answer.
     std::memset(m_szDefinitions, 0, sizeof m_szDefinitions);
-    std::memcpy(m_szDefinitions, bytes.data(), size);
+    std::memcpy(m_szDefinitions, bytes, size);
     UnscrambleDefinitions();
+}
 
+void CVerbalineDoc::LookUpAllClues() {
     // Rows of the solution give the words across (lines 0..19), rows of the
     // transposed copy the words down (lines 20..39).
     auto lookUpLine = [this](const char* cells, std::string* clues) {
@@ -80,7 +90,6 @@ int CVerbalineDoc::BuildClues() {
     };
     for (int r = 1; r <= 20; ++r) lookUpLine(m_aSolution[r], m_astrClues[r - 1]);
     for (int c = 1; c <= 20; ++c) lookUpLine(m_aTransposed[c], m_astrClues[19 + c]);
-    return 1;
 }
 
 std::string CVerbalineDoc::LookupDefinition() {

@@ -97,6 +97,8 @@ public:
 
     // Dictionary loading and the word table.
     bool LoadDictionary();
+    // The checks and the copy that follow reading the file.
+    bool TakeDictionaryBytes(const char* bytes, std::size_t size);
     void UnscrambleDictionary();
     int ValidateWordTable();
     void PrepareWordTable();
@@ -120,6 +122,9 @@ public:
 
     // Definitions.
     int BuildClues();
+    // The definitions text as read from the file, then every word's clue.
+    void TakeDefinitionsBytes(const char* bytes, std::size_t size);
+    void LookUpAllClues();
     std::string LookupDefinition();
     void ClearWord();
     void UnscrambleDefinitions();

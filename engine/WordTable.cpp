@@ -71,34 +71,40 @@ bool CVerbalineDoc::LoadDictionary() {
                 MsgOwner::View);
         return false;
     }
-    const std::string name = " (" + m_strDictPath + ")";
     if (result == ReadResult::TooLarge)
         return RefuseDictionary(
-            W("Le fichier du dictionnaire est trop volumineux") + name + W(" : il fait ") +
+            W("Le fichier du dictionnaire est trop volumineux (") + m_strDictPath + W(") : il fait ") +
             Thousands(size) + W(" octets, le programme en accepte au plus ") +
             Thousands(maxBytes) + W(". Choisissez un autre dictionnaire."));
     if (result == ReadResult::ReadError)
-        return RefuseDictionary(W("Le fichier du dictionnaire n'a pas pu être lu en entier") +
-                                name + W(". Réessayez ou choisissez un autre dictionnaire."));
+        return RefuseDictionary(W("Le fichier du dictionnaire n'a pas pu être lu en entier (") +
+                                m_strDictPath + W("). Réessayez ou choisissez un autre dictionnaire."));
+    return TakeDictionaryBytes(bytes.data(), bytes.size());
+}
+
+bool CVerbalineDoc::TakeDictionaryBytes(const char* bytes, std::size_t size) {
+    const std::string name = " (" + m_strDictPath + ")";
+    if (size > static_cast<std::size_t>(kDictionarySize - kTableAdditions))
+        return RefuseDictionary(W("Le fichier du dictionnaire est trop volumineux") + name +
+                                W(". Choisissez un autre dictionnaire."));
     if (size < kMinDictionaryLength)
         return RefuseDictionary(W("Le fichier du dictionnaire est vide ou trop court pour "
                                   "contenir des mots") +
                                 name + W(". Choisissez un autre dictionnaire."));
     // Each line can start a run of the shuffle, and the random table holds a
     // start for 99,996 runs only.
-    const auto lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(),
-                                                           static_cast<char>(LF + kScrambleOffset)));
+    const auto lines = static_cast<std::size_t>(
+        std::count(bytes, bytes + size, static_cast<char>(LF + kScrambleOffset)));
     if (lines >= static_cast<std::size_t>(kMaxShuffleRuns))
-        return RefuseDictionary(W("Le dictionnaire contient trop de lignes") + name +
-                                W(" : ") + Thousands(lines) + W(", le programme en accepte au "
-                                                               "plus ") +
+        return RefuseDictionary(W("Le dictionnaire contient trop de lignes") + name + W(" : ") +
+                                Thousands(lines) + W(", le programme en accepte au plus ") +
                                 Thousands(kMaxShuffleRuns - 1) +
                                 W(". Choisissez un autre dictionnaire."));
 
     // What lies past the text stays zero, as in a fresh document, so that the
     // same file always gives the same table.
     std::memset(m_szDictionary, 0, sizeof m_szDictionary);
-    std::memcpy(m_szDictionary, bytes.data(), size);
+    std::memcpy(m_szDictionary, bytes, size);
     m_nDictionaryLength = static_cast<std::uint32_t>(size);
     UnscrambleDictionary();
     return true;

@@ -10,29 +10,13 @@ namespace lexbuild {
 namespace {
 
 constexpr std::size_t kMaxClueLength = 40;
+constexpr std::size_t kShortWord = 4;
 // A synonym is trusted when it lists at least this share of the word's other
 // synonyms, or this many of them.
 constexpr double kMinCoverage = 0.2;
 constexpr int kMinShared = 6;
 // The second synonym of a clue must be at least this close to the word.
 constexpr double kMinSecondCoverage = 0.3;
-
-// Letters-only tokens of a text, folded to A..Z.
-std::vector<std::string> FoldedTokens(const std::string& utf8) {
-    std::vector<std::string> out;
-    std::string token;
-    for (char32_t c : Decode(utf8)) {
-        const std::string f = Fold(Encode(std::u32string(1, c)));
-        if (!f.empty()) {
-            token += f;
-        } else if (!token.empty()) {
-            out.push_back(token);
-            token.clear();
-        }
-    }
-    if (!token.empty()) out.push_back(token);
-    return out;
-}
 
 std::size_t CommonPrefix(const std::string& a, const std::string& b) {
     std::size_t n = 0;
@@ -160,8 +144,9 @@ bool Builder::Inflect(const std::string& lemma, std::uint8_t pos, const Analysis
             bool ok = false;
             if (pos == kVerb) {
                 ok = (a.tenses & tense) && (person == 0 || (a.persons & person)) &&
-                     (tense != kPpas || (GenderMatches(like.gender, a.gender) &&
-                                         NumberMatches(like.number, a.number)));
+                     // Participles agree exactly: an invariable one (pédalé)
+                     // cannot stand for a feminine or a plural.
+                     (tense != kPpas || (a.gender == like.gender && a.number == like.number));
             } else if (a.tenses) {
                 ok = false;
             } else if (pos == kAdj) {
@@ -224,7 +209,7 @@ bool Builder::ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int
     for (const Pick& p : picks) {
         std::string text;
         if (!Inflect(p.synonym, pos, form.analysis, form.analysis, text)) continue;
-        if (SharesStem(form.surface, text) || Fold(text) == Fold(form.surface)) continue;
+        if (SharesStem(form.surface, text) || Fold(text) == Fold(form.surface) || Blocked(text)) continue;
         if (!first) {
             first = &p;
             firstText = text;
@@ -326,7 +311,14 @@ std::vector<Chosen> Builder::Select(const std::vector<Chosen>& candidates, const
     std::size_t lexBytes = 100;
     std::size_t lines = 4;
     std::size_t dexBytes = 60;
-    for (const Chosen& c : candidates) {
+    // Short words make grids: every one that has a clue is taken first.
+    std::vector<const Chosen*> order;
+    for (const Chosen& c : candidates)
+        if (c.word.size() <= kShortWord) order.push_back(&c);
+    for (const Chosen& c : candidates)
+        if (c.word.size() > kShortWord) order.push_back(&c);
+    for (const Chosen* pc : order) {
+        const Chosen& c = *pc;
         const std::size_t dexLine = c.word.size() + 1 + Cp1252Bytes(c.clue) + 2;
         if (c.word.size() == 1) {
             letters.push_back(c);

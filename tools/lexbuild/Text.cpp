@@ -86,6 +86,22 @@ std::string Fold(const std::string& utf8) {
     return out;
 }
 
+std::vector<std::string> FoldedTokens(const std::string& utf8) {
+    std::vector<std::string> out;
+    std::string token;
+    for (char32_t c : Decode(utf8)) {
+        const std::string f = Fold(Encode(std::u32string(1, c)));
+        if (!f.empty()) {
+            token += f;
+        } else if (!token.empty()) {
+            out.push_back(token);
+            token.clear();
+        }
+    }
+    if (!token.empty()) out.push_back(token);
+    return out;
+}
+
 bool IsLowerFrenchWord(const std::string& utf8) {
     const std::u32string text = Decode(utf8);
     if (text.empty()) return false;

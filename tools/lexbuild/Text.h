@@ -16,6 +16,9 @@ std::string Encode(const std::u32string& text);
 // (hyphen, apostrophe, space, digit, a foreign accent).
 std::string Fold(const std::string& utf8);
 
+// The runs of letters of a text, each folded to A..Z.
+std::vector<std::string> FoldedTokens(const std::string& utf8);
+
 // Lower-case letters of French only (a..z and the accented ones, œ, æ).
 bool IsLowerFrenchWord(const std::string& utf8);
 

@@ -13,10 +13,14 @@ constexpr std::size_t kMaxClueLength = 40;
 constexpr std::size_t kShortWord = 4;
 // A synonym is trusted when it lists at least this share of the word's other
 // synonyms, or this many of them.
-constexpr double kMinCoverage = 0.2;
-constexpr int kMinShared = 6;
+constexpr double kMinCoverage = 0.25;
+constexpr int kMinShared = 8;
+constexpr int kMinSharedAlways = 3;
+constexpr double kMinJaccard = 0.12;
 // The second synonym of a clue must be at least this close to the word.
-constexpr double kMinSecondCoverage = 0.3;
+constexpr double kMinSecondCoverage = 0.35;
+// A rare synonym (one the frequency list lacks) must be this close.
+constexpr double kMinRareCoverage = 0.5;
 
 std::size_t CommonPrefix(const std::string& a, const std::string& b) {
     std::size_t n = 0;
@@ -192,10 +196,16 @@ bool Builder::ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int
         // The thesaurus merges senses: a synonym of the word's main sense
         // shares much of its list, one reached through another meaning of a
         // pivot word shares little. Coverage, not rank, tells them apart.
-        if (p.shared < 1) continue;
+        // Short lists are where the noise is (ruade: riposte): a pairing
+        // needs three shared synonyms and some overlap of the two lists.
+        if (p.shared < kMinSharedAlways) continue;
+        const double jaccard = double(p.shared) / double(syns.size() + back.size() - p.shared);
+        if (jaccard < kMinJaccard) continue;
         const double coverWord = double(p.shared) / double(std::max<std::size_t>(syns.size() - 1, 1));
         const double coverSyn = double(p.shared) / double(std::max<std::size_t>(back.size() - 1, 1));
         if (coverWord < kMinCoverage && p.shared < kMinShared) continue;
+        // A clue is read by people: rare words are kept only when very close.
+        if (!p.frequent && coverWord < kMinRareCoverage) continue;
         p.cover = coverWord;
         p.score = static_cast<int>(100 * coverWord + 40 * std::min(coverSyn, 1.0)) -
                   2 * std::min(p.rank, 20) - std::min(p.backRank, 20) + (p.frequent ? 10 : 0);
@@ -217,7 +227,7 @@ bool Builder::ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int
         }
         // A second synonym of the same sense makes the clue surer.
         if (!thes.Lists(first->synonym, p.synonym) && !thes.Lists(p.synonym, first->synonym)) continue;
-        if (p.cover < kMinSecondCoverage || p.shared < 2) continue;
+        if (p.cover < kMinSecondCoverage || p.shared < 2 || !p.frequent) continue;
         if (SharesStem(firstText, text)) continue;
         const std::string both = Capitalise(firstText) + ", " + text;
         if (Length(both) <= kMaxClueLength) {

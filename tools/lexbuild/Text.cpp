@@ -164,6 +164,13 @@ unsigned long long Hash(const std::string& text) {
         h ^= c;
         h *= 1099511628211ULL;
     }
+    // FNV alone leaves words that differ in their last letters close
+    // together; a final mix spreads them.
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdULL;
+    h ^= h >> 33;
+    h *= 0xc4ceb9fe1a85ec53ULL;
+    h ^= h >> 33;
     return h;
 }
 

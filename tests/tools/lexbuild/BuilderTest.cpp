@@ -33,7 +33,7 @@ const char* const kAff =
     "SFX a0 er é/n' er po:ppas po:adj is:mas is:sg\n";
 
 const char* const kDic =
-    "10\n"
+    "12\n"
     "chat/F+() po:nom\n"
     "matou/S.() po:nom is:mas\n"
     "félin/S.() po:nom is:mas\n"
@@ -42,25 +42,29 @@ const char* const kDic =
     "dévorer/a0() po:v1__t____a\n"
     "avaler/a0() po:v1__t____a\n"
     "bâfrer/a0() po:v1__t____a\n"
+    "gober/a0() po:v1__t____a\n"
+    "minet/S.() po:nom is:mas\n"
     "merde/S.() po:nom is:fem\n"
     "zinc/S.() po:nom is:mas\n";
 
 const char* const kThes =
     "UTF-8\n"
-    "chat|1\n(Nom)|chaton|matou|félin|zinc\n"
-    "matou|1\n(Nom)|chat|félin|chaton\n"
-    "félin|1\n(Nom)|chat|matou|chaton|merde\n"
-    "chaton|1\n(Nom)|chat|matou\n"
+    "chat|1\n(Nom)|chaton|matou|félin|zinc|minet\n"
+    "matou|1\n(Nom)|chat|félin|chaton|minet\n"
+    "félin|1\n(Nom)|chat|matou|chaton|minet|merde\n"
+    "minet|1\n(Nom)|chat|matou|félin|chaton\n"
+    "chaton|1\n(Nom)|chat|matou|félin|minet\n"
     "zinc|1\n(Nom)|comptoir\n"
-    "manger|1\n(Verbe)|dévorer|avaler|bâfrer\n"
-    "dévorer|1\n(Verbe)|manger|avaler|bâfrer\n"
-    "avaler|1\n(Verbe)|manger|dévorer|bâfrer\n"
-    "bâfrer|1\n(Verbe)|manger|dévorer|avaler\n";
+    "manger|1\n(Verbe)|dévorer|avaler|bâfrer|gober\n"
+    "dévorer|1\n(Verbe)|manger|avaler|bâfrer|gober\n"
+    "avaler|1\n(Verbe)|manger|dévorer|bâfrer|gober\n"
+    "bâfrer|1\n(Verbe)|manger|dévorer|avaler|gober\n"
+    "gober|1\n(Verbe)|manger|dévorer|avaler|bâfrer\n";
 
 struct Fixture {
     Hunspell hunspell;
     Thesaurus thesaurus;
-    std::set<std::string> frequent{"chat", "matou", "manger"};
+    std::set<std::string> frequent{"chat", "matou", "félin", "manger", "dévorer", "avaler"};
     HandLists lists;
     std::map<std::string, Chosen> byWord;
 
@@ -122,7 +126,8 @@ TEST(Builder, LeavesOutWhatItCannotClueSafely) {
     EXPECT_EQ(f.Clue("MERDE"), "");
     for (const auto& [word, c] : f.byWord) EXPECT_EQ(Fold(c.clue).find("MERDE"), std::string::npos);
     // CHATON and CHAT share a stem: neither clues the other.
-    EXPECT_EQ(f.Clue("CHATON"), "Matou");
+    EXPECT_EQ(f.Clue("CHATON"), "Matou, félin");
+    EXPECT_EQ(f.Clue("CHAT").find("haton"), std::string::npos);
 }
 
 TEST(Builder, HandEntriesWinAndAreCheckedForGivingTheAnswerAway) {

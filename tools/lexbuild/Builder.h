@@ -1,0 +1,93 @@
+// Chooses the words of the dictionary and writes a clue for each.
+//
+// Clues come from the hand lists first. Every other word gets a synonym from
+// the thesaurus, put in the word's own inflection (CHATS "Matous", MANGEAIT
+// "Dévorait"), and only when the pairing looks safe: the synonym lists the
+// word back, has the word's part of speech, can be inflected the same way and
+// shares no stem with it. A word without such a clue is left out.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Hunspell.h"
+#include "Lists.h"
+#include "Thesaurus.h"
+
+namespace lexbuild {
+
+// Usefulness, best first: the order words are taken in and written.
+enum Tier : int {
+    kTierHand = 0,
+    kTierFrequentLemma = 1,
+    kTierFrequentInflection = 2,
+    kTierLemma = 3,
+    kTierFrequentVerbForm = 4,
+    kTierInflection = 5,
+    kTierVerbForm = 6,
+    kTierCount = 7,
+};
+const char* TierName(int tier);
+
+struct Chosen {
+    std::string word;    // A..Z, 1 to 15 letters
+    std::string clue;    // UTF-8
+    int tier = 0;
+    std::string source;  // a hand list's name, or the kind of automatic clue
+    int score = 0;
+};
+
+struct Limits {
+    std::size_t maxLexBytes = 999692;    // the buffer less the table's additions
+    std::size_t maxLines = 99995;        // line feeds the shuffle can start from
+    std::size_t maxDexBytes = 2999000;   // searched with certainty
+    std::size_t maxWords = 0;            // 0: as many as the limits allow
+};
+
+struct Inputs {
+    const Hunspell* hunspell = nullptr;
+    const Thesaurus* thesaurus = nullptr;
+    const std::set<std::string>* frequent = nullptr;  // frequent forms, UTF-8 lower case
+    const HandLists* lists = nullptr;
+};
+
+// True when |clue| gives the answer away: it holds the word, or a word of the
+// same stem as |word| or as one of |related| (its lemma, for instance).
+bool SharesStem(const std::string& word, const std::string& clue);
+
+class Builder {
+public:
+    explicit Builder(const Inputs& inputs);
+
+    // Every word that gets a clue, best first, before any limit.
+    std::vector<Chosen> Candidates();
+    // The words to ship: hand words always, then the best candidates while
+    // the limits hold. The 26 letters come first, the rest in file order.
+    std::vector<Chosen> Select(const std::vector<Chosen>& candidates, const Limits& limits) const;
+
+    // Hand entries whose clue gives the answer away, is too long or holds a
+    // blocked word: the lists must be mended before the files are written.
+    const std::vector<std::string>& HandFaults() const { return m_handFaults; }
+
+private:
+    struct Pick;
+    bool Blocked(const std::string& utf8Text) const;
+    void IndexForms();
+    bool Inflect(const std::string& lemma, std::uint8_t pos, const Analysis& like,
+                 const Analysis& answerEntry, std::string& out) const;
+    bool ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int& score) const;
+
+    Inputs m_in;
+    std::vector<std::string> m_handFaults;
+    std::vector<std::vector<std::uint32_t>> m_formsOfEntry;
+    std::vector<std::vector<std::uint32_t>> m_entriesOfLemma;  // indexed by lemma id
+    std::vector<std::string> m_lemmas;
+    std::map<std::string, std::uint32_t> m_lemmaIds;
+    std::vector<std::uint32_t> m_lemmaOfEntry;
+    std::vector<std::uint8_t> m_entryGenders;  // genders the entry's forms take
+};
+
+}  // namespace lexbuild

@@ -1,0 +1,38 @@
+// The hand-written lists: words with their clues, answers to leave out, and
+// the blocklist of offensive words. UTF-8 text, one entry a line, '#' starts
+// a comment line.
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace lexbuild {
+
+struct HandEntry {
+    std::string word;    // A..Z
+    std::string clue;    // UTF-8
+    std::string source;  // the list's name, for the statistics
+    int line = 0;
+};
+
+struct HandLists {
+    std::vector<HandEntry> entries;  // in file order; the first entry of a word wins
+    std::set<std::string> excluded;  // answers never to ship (A..Z)
+    std::set<std::string> blocked;   // offensive words (A..Z), as answers or in clues
+};
+
+// "WORD:Clue" lines of a clue list. The word may be written with accents
+// (pêche) or in capitals (PECHE). Returns false with a French message naming
+// the line on a malformed entry.
+bool ParseClueList(const std::string& text, const std::string& source, std::vector<HandEntry>& out,
+                   std::string& error);
+// One word a line.
+bool ParseWordList(const std::string& text, const std::string& source, std::set<std::string>& out,
+                   std::string& error);
+
+// Reads every list of |dir|: lettres.txt, mots2.txt, mots3.txt, lieux.txt,
+// mots.txt (clue lists, in this order), exclus.txt and bannis.txt.
+bool LoadHandLists(const std::string& dir, HandLists& lists, std::string& error);
+
+}  // namespace lexbuild

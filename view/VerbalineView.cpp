@@ -54,6 +54,7 @@ CVerbalineView::CVerbalineView(CVerbalineDoc* doc, QWidget* parent)
     m_ptDefaultOrigin = CPoint{80, 60};
     CreateDrawingObjects();
     BuildCommandMap();
+    PushSettingsToDocument();
 }
 
 void CVerbalineView::CreateDrawingObjects() {

@@ -39,6 +39,11 @@ public:
     // number bands above and left of the grid.
     QRect CellRect(int row, int col) const;
 
+    // Hands the document the settings its own commands use (paths, sounds,
+    // the installation directory). Every paint does it; so does creation, so
+    // that the document has them before the window is first painted.
+    void PushSettingsToDocument();
+
     // The view's commands and their update handlers.
     const CCommandMap& CommandMap() const { return m_commands; }
 
@@ -80,7 +85,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void PushSettingsToDocument();
     void ComputeFrame(int cells);
     void DrawFrame(QPainter& dc);
     void DrawLattice(QPainter& dc, int cells);

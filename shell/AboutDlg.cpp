@@ -25,7 +25,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(RenderPicture(QStringLiteral("verbal"), QSize(side, side)));
 
     auto* version = new QLabel(
-        QStringLiteral("Verbaline 2000 Version 1.0   Copyright © 2000-2026 Quillsoft"), this);
+        QStringLiteral("Verbaline 2000 Version 1.0   © 2000-2026 Quillsoft"), this);
     version->setGeometry(du.Rect(38, 74, 185, 10));
     auto* more = new QLabel(
         QStringLiteral("Des grilles de mots croisés calculées pour vous, avec leurs définitions."),

@@ -28,14 +28,21 @@ namespace {
 
 constexpr int kTimerPeriodMs = 1000;
 
+// The session's formats; a session without a language of its own gets the
+// French ones, like the rest of the program.
+QLocale ClockLocale() {
+    const QLocale system = QLocale::system();
+    return system.language() == QLocale::C ? QLocale(QLocale::French, QLocale::France) : system;
+}
+
 QString TimeText(const QTime& time) {
     // The locale's time, to the second: the pane is refreshed every second.
-    QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
+    QString format = ClockLocale().timeFormat(QLocale::ShortFormat);
     if (!format.contains(QLatin1Char('s'))) {
         const int minutes = format.lastIndexOf(QLatin1String("mm"));
         if (minutes >= 0) format.insert(minutes + 2, QLatin1String(":ss"));
     }
-    return QLocale::system().toString(time, format);
+    return ClockLocale().toString(time, format);
 }
 
 }  // namespace
@@ -413,8 +420,8 @@ void CMainFrame::UpdateClockPane(int index, const QString& text) {
 }
 
 void CMainFrame::UpdateClockPanes() {
-    UpdateClockPane(m_nDatePane, QLocale::system().toString(QDate::currentDate(),
-                                                            QLocale::ShortFormat));
+    UpdateClockPane(m_nDatePane,
+                    ClockLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
     UpdateClockPane(m_nTimePane, TimeText(QTime::currentTime()));
 }
 

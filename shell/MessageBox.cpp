@@ -20,26 +20,26 @@ QMessageBox::Icon ToQt(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-struct ButtonSpec {
+struct ButtonChoice {
     QMessageBox::StandardButton button;
     const char* text;
     int result;
 };
 
 int Run(QWidget* owner, const QString& text, const QString& caption, MsgIcon icon,
-        std::initializer_list<ButtonSpec> buttons) {
+        std::initializer_list<ButtonChoice> buttons) {
     QMessageBox box(ToQt(icon), caption.isEmpty() ? AppTitle() : caption, text,
                     QMessageBox::NoButton, owner);
     QMessageBox::StandardButtons all;
-    for (const ButtonSpec& b : buttons) all |= b.button;
+    for (const ButtonChoice& b : buttons) all |= b.button;
     box.setStandardButtons(all);
-    for (const ButtonSpec& b : buttons) box.button(b.button)->setText(QString::fromUtf8(b.text));
+    for (const ButtonChoice& b : buttons) box.button(b.button)->setText(QString::fromUtf8(b.text));
     box.setDefaultButton(buttons.begin()->button);
     const int answer = RunModal(box);
-    for (const ButtonSpec& b : buttons)
+    for (const ButtonChoice& b : buttons)
         if (answer == b.button) return b.result;
     // Closed without a button: the box's way out.
-    for (const ButtonSpec& b : buttons)
+    for (const ButtonChoice& b : buttons)
         if (b.result == IDCANCEL || b.result == IDNO) return b.result;
     return buttons.begin()->result;
 }

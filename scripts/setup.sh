@@ -7,7 +7,7 @@ PACKAGES=(
   g++ cmake make pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  qt6-base-dev qt6-translations-l10n
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2
   libsndfile1-dev libpulse-dev pulseaudio
 )
 

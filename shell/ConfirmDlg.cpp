@@ -1,0 +1,42 @@
+#include "ConfirmDlg.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "DialogUnits.h"
+#include "Modal.h"
+
+namespace verbal::shell {
+
+CRecalcConfirmDlg::CRecalcConfirmDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Lancer un nouveau calcul de la grille."));
+    const CDialogUnits du = PrepareDialog(this, 278, 57);
+
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setGeometry(du.Rect(7, 4, 264, 27));
+    auto* text = new QLabel(
+        QStringLiteral("ATTENTION ! Cette grille a déjà été calculée. Etes vous sûr de vouloir la "
+                       "recalculer et perdre l'ancienne grille?"),
+        this);
+    text->setAlignment(Qt::AlignCenter);
+    text->setWordWrap(true);
+    text->setGeometry(du.Rect(11, 6, 256, 23));
+
+    // The affirmative answer stands on the right.
+    m_yes = new QPushButton(QStringLiteral("OUI"), this);
+    m_yes->setDefault(true);
+    m_yes->setGeometry(du.Rect(163, 36, 50, 14));
+    connect(m_yes, &QPushButton::clicked, this, &QDialog::accept);
+    m_no = new QPushButton(QStringLiteral("NON"), this);
+    m_no->setAutoDefault(false);
+    m_no->setGeometry(du.Rect(63, 36, 50, 14));
+    connect(m_no, &QPushButton::clicked, this, &QDialog::reject);
+    m_yes->setFocus();
+}
+
+bool CRecalcConfirmDlg::DoModal() { return RunModal(*this) == QDialog::Accepted; }
+
+}  // namespace verbal::shell

@@ -1,0 +1,34 @@
+#include "DialogUnits.h"
+
+#include <QFontMetrics>
+#include <QWidget>
+
+namespace verbal::shell {
+
+QFont DialogFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}
+
+CDialogUnits::CDialogUnits(const QFont& font) {
+    // The average width is taken over the 52 letters, rounded, as the
+    // templates' own system measured it.
+    const QFontMetrics fm(font);
+    const int letters =
+        fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    m_nBaseX = std::max(1, (letters / 26 + 1) / 2);
+    m_nBaseY = std::max(1, fm.height());
+}
+
+CDialogUnits PrepareDialog(QWidget* dialog, int w, int h) {
+    dialog->setFont(DialogFont());
+    CDialogUnits du(dialog->font());
+    dialog->setFixedSize(du.Size(w, h));
+    return du;
+}
+
+}  // namespace verbal::shell

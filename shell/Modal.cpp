@@ -1,0 +1,20 @@
+#include "Modal.h"
+
+#include <QDialog>
+
+namespace verbal::shell {
+namespace {
+ModalHook& Hook() {
+    static ModalHook hook;
+    return hook;
+}
+}  // namespace
+
+int RunModal(QDialog& dialog) {
+    if (Hook()) return Hook()(dialog);
+    return dialog.exec();
+}
+
+void SetModalHook(ModalHook hook) { Hook() = std::move(hook); }
+
+}  // namespace verbal::shell

@@ -1,0 +1,127 @@
+#include "QtDocumentHost.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <ctime>
+
+#include "Codepage.h"
+#include "ConfirmDlg.h"
+#include "GeneratorBoxes.h"
+#include "MessageBox.h"
+#include "NewGridDlg.h"
+#include "VerbalineView.h"
+
+namespace verbal::shell {
+namespace {
+QString FromBytes(const std::string& s) { return QString::fromUtf8(Cp1252ToUtf8(s)); }
+QRect ToQRect(const CRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+}  // namespace
+
+CQtDocumentHost::CQtDocumentHost(CVerbalineView* view, std::function<QWidget*()> mainWindow)
+    : m_view(view), m_mainWindow(std::move(mainWindow)) {}
+
+CQtDocumentHost::~CQtDocumentHost() {
+    if (m_stop && m_stop->IsCreated()) m_stop->Destroy();
+    while (m_nWaitCursor > 0) EndWaitCursor();
+}
+
+QWidget* CQtDocumentHost::Owner(MsgOwner owner) const {
+    QWidget* main = m_mainWindow ? m_mainWindow() : nullptr;
+    if (main && !main->isEnabled()) return nullptr;
+    if (owner == MsgOwner::View && m_view) return m_view;
+    return main;
+}
+
+int CQtDocumentHost::MessageBox(const MessageBoxRequest& request) {
+    // A box must be answerable even under the wait cursor.
+    const bool waiting = m_nWaitCursor > 0;
+    if (waiting) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int answer = ShowMessageBox(Owner(request.owner), FromBytes(request.text),
+                                      FromBytes(request.caption), request.buttons, request.icon);
+    if (waiting) QApplication::restoreOverrideCursor();
+    return answer;
+}
+
+void CQtDocumentHost::InvalidateAll(bool) {
+    if (m_view) m_view->update();
+}
+
+void CQtDocumentHost::InvalidateRect(const CRect& rect, bool) {
+    if (m_view) m_view->update(ToQRect(rect));
+}
+
+void CQtDocumentHost::RedrawAllNow() {
+    if (m_view) m_view->repaint();
+}
+
+void CQtDocumentHost::RedrawRectNow(const CRect& rect) {
+    if (m_view) m_view->repaint(ToQRect(rect));
+}
+
+bool CQtDocumentHost::RunRecalcConfirm() {
+    CRecalcConfirmDlg dlg(Owner(MsgOwner::App));
+    return dlg.DoModal();
+}
+
+bool CQtDocumentHost::RunNewGridDialog(CNewGridData& data) {
+    CNewGridDlg dlg(Owner(MsgOwner::App));
+    static_cast<CNewGridData&>(dlg) = data;
+    if (m_fnPrepareNewGridDlg) m_fnPrepareNewGridDlg(dlg);
+    if (!dlg.DoModal()) return false;
+    data = static_cast<CNewGridData&>(dlg);
+    return true;
+}
+
+// The erase confirmation, the solution choice and the grid information box
+// come with the player's commands; until then they answer as if cancelled.
+bool CQtDocumentHost::RunEraseConfirm() { return false; }
+void CQtDocumentHost::RunSolutionChoice(int&) {}
+void CQtDocumentHost::RunGridInfo(const CGridInfoData&) {}
+
+void CQtDocumentHost::CreateStopBox() {
+    if (!m_stop) m_stop = std::make_unique<CStopDlg>();
+    m_stop->Create(m_mainWindow ? m_mainWindow() : nullptr);
+}
+
+void CQtDocumentHost::DestroyStopBox() {
+    if (m_stop) m_stop->Destroy();
+}
+
+bool CQtDocumentHost::CheckStop() {
+    if (!m_stop) m_stop = std::make_unique<CStopDlg>();
+    return m_stop->CheckStop();
+}
+
+void CQtDocumentHost::PressStop() {
+    if (m_stop) m_stop->reject();
+}
+
+void CQtDocumentHost::CreateWaitBox() {
+    if (!m_wait) m_wait = std::make_unique<CWaitDlg>();
+    m_wait->Create();
+}
+
+void CQtDocumentHost::DestroyWaitBox() {
+    if (m_wait) m_wait->Destroy();
+}
+
+void CQtDocumentHost::BeginWaitCursor() {
+    ++m_nWaitCursor;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void CQtDocumentHost::EndWaitCursor() {
+    // Unbalanced ends must not take away a cursor someone else set.
+    if (m_nWaitCursor == 0) return;
+    --m_nWaitCursor;
+    QApplication::restoreOverrideCursor();
+}
+
+// Sounds come with the sound events; until then every sound is silence.
+void CQtDocumentHost::PlaySoundFile(const std::string&) {}
+
+std::int64_t CQtDocumentHost::CurrentTimeSeconds() {
+    return static_cast<std::int64_t>(std::time(nullptr));
+}
+
+}  // namespace verbal::shell

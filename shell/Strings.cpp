@@ -1,0 +1,51 @@
+#include "Strings.h"
+
+#include "CommandMap.h"
+
+namespace verbal::shell {
+
+QString AppTitle() { return QStringLiteral("Verbaline 2000"); }
+QString IdlePrompt() { return QStringLiteral("Pour l'aide, appuyez sur F1"); }
+QString DocBaseName() { return QStringLiteral("GrilleNr"); }
+QString DocFilter() { return QStringLiteral("Grille de Verbaline (*.vbg)"); }
+
+QString CommandPrompt(int id) {
+    if (id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_LAST)
+        return QStringLiteral("Ouvre cette grille de Verbaline");
+    switch (id) {
+    case ID_FILE_NEW: return QStringLiteral("Crée une nouvelle grille de Verbaline");
+    case ID_FILE_OPEN: return QStringLiteral("Ouvre une grille de Verbaline existante");
+    case ID_FILE_CLOSE: return QStringLiteral("Ferme la grille de Verbaline active");
+    case ID_FILE_SAVE: return QStringLiteral("Enregistre la grille de Verbaline active");
+    case ID_FILE_SAVE_AS:
+        return QStringLiteral("Enregistre la grille de Verbaline active sous un nouveau nom");
+    case ID_APP_ABOUT: return QStringLiteral("Affiche les informations sur le programme");
+    case ID_APP_EXIT:
+        return QStringLiteral(
+            "Ferme l'application ; propose d'enregistrer les grilles de Verbaline ");
+    case ID_VIEW_PREFERENCES:
+        return QStringLiteral("Affiche la fenêtre permettant le réglage des paramètres.");
+    case ID_VIEW_REFRESH:
+        return QStringLiteral(
+            "Rafraîchit l'écran et ramène la grille dans le coin supérieur gauche.");
+    case ID_VIEW_MOVE: return QStringLiteral("Permet le déplacement de la grille.");
+    case ID_VIEW_GRIDINFO: return QStringLiteral("Affiche les informations sur la grille active.");
+    case ID_GRID_COMPUTE: return QStringLiteral("Lance le calcul de la grille.");
+    case ID_GRID_ERASE: return QStringLiteral("Efface toutes les cases de la grille.");
+    case ID_GRID_SOLUTION: return QStringLiteral("Affiche la solution de la grille.");
+    case ID_HELP_HTML: return QStringLiteral("Aide de Verbaline 2000.");
+    case ID_GRID_INFO: return QStringLiteral("Affiche les informations sur la grille active");
+    case ID_FILE_SITE: return QStringLiteral("http://www.verbaline.fr/");
+    case ID_VIEW_TOOLBAR: return QStringLiteral("Affiche ou masque la barre d'outils");
+    case ID_VIEW_STATUS_BAR: return QStringLiteral("Affiche ou masque la barre d'état");
+    case ID_WINDOW_CASCADE:
+        return QStringLiteral("Réorganise les fenêtres en cascade");
+    case ID_WINDOW_TILE_HORZ:
+        return QStringLiteral("Réorganise les fenêtres en mosaïque");
+    case ID_WINDOW_ARRANGE:
+        return QStringLiteral("Réorganise les icônes au bas de la fenêtre");
+    default: return {};
+    }
+}
+
+}  // namespace verbal::shell

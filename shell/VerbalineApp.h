@@ -1,0 +1,49 @@
+// CVerbalineApp: starts the program, keeps the grid template's numbering and
+// handles the application's own commands (new, open, about, quit).
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+
+#include "CommandMap.h"
+
+class QApplication;
+
+namespace verbal::shell {
+
+class CChildFrame;
+class CMainFrame;
+
+class CVerbalineApp : public QObject {
+    Q_OBJECT
+public:
+    CVerbalineApp();
+    ~CVerbalineApp() override;
+
+    // Names, French translations and locale of the running application.
+    static void SetUpApplication(QApplication& app);
+
+    // Creates the main window and dispatches the command line (|arguments|
+    // without the program's name); false when the program must end.
+    bool InitInstance(const QStringList& arguments);
+
+    CMainFrame* MainFrame() const { return m_mainFrame.get(); }
+    const CCommandMap& CommandMap() const { return m_commands; }
+
+    // A new empty grid in its own window, titled GrilleNr1, GrilleNr2, ...
+    CChildFrame* OnFileNew();
+    void OnFileOpen();
+    // Opens a grid file; false (after telling the user) when it cannot.
+    bool OpenDocumentFile(const QString& path);
+    void OnAppAbout();
+
+private:
+    void BuildCommandMap();
+
+    std::unique_ptr<CMainFrame> m_mainFrame;
+    CCommandMap m_commands;
+    int m_nUntitledCount = 0;
+};
+
+}  // namespace verbal::shell

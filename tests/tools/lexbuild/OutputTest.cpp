@@ -40,7 +40,7 @@ TEST(Output, ScramblingIsTheEnginesOffset) {
     std::string expected = plain;
     verbal::Scramble(expected.data(), expected.size());
     EXPECT_EQ(ScrambledCopy(plain), expected);
-    EXPECT_EQ(static_cast<unsigned char>(ScrambledCopy("\xF0")[0]), (0xF0 + 0x47) % 256);
+    EXPECT_EQ(static_cast<unsigned char>(ScrambledCopy("\xF0")[0]), (0xF0 + verbal::kScrambleOffset) % 256);
 }
 
 TEST(Output, CheckFindsMissingAndDuplicateDefinitions) {

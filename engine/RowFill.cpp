@@ -8,6 +8,8 @@
 // quality level's look-ahead.
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 #include "VerbalineDoc.h"
 
@@ -27,6 +29,7 @@ int CVerbalineDoc::FillRow(int r) {
     if (r > n) return 1;
     ++m_stats.rowsFilled;
     char* const row = m_aSolution[r];
+    const bool known = PrepareRowAnswers(r);
 
     int pos = 0;
     m_nScanPos = 0;
@@ -36,7 +39,7 @@ int CVerbalineDoc::FillRow(int r) {
             const int wordStart = pos;
             for (const char* c = m_szCandidate; *c && pos < n; ++c) row[pos++] = *c;
             if (pos <= n - 1 && row[pos - 1] != ' ') row[pos++] = ' ';
-            if (CheckColumns()) {
+            if (known ? CheckPlacement(r, wordStart, pos) : CheckColumns()) {
                 MarkWordUsed();
                 if (pos > n - 1) return 1;
                 fetch = n - 1 - pos;
@@ -133,6 +136,14 @@ int CVerbalineDoc::FindPrefix(int shortest, int longest) {
     if (length == 0) return 0;  // nothing begins with nothing
     const int from = GroupStart(shortest);
     const int to = std::min(GroupEnd(longest), kDictionarySize - 32);
+    if (m_prefixIndex.Ready()) {
+        const int first = m_prefixIndex.SegmentOf(from);
+        const int last = m_prefixIndex.SegmentOf(to);
+        if (first >= 0 && last >= 0)
+            return first < last && m_prefixIndex.Find(std::string_view(m_szPattern,
+                                                                       static_cast<std::size_t>(length)),
+                                                      first, last);
+    }
     for (int p = std::max(from, 0); p < to; ++p) {
         const char b = m_szDictionary[p];
         if (b != LF && b != TAB) continue;
@@ -140,6 +151,85 @@ int CVerbalineDoc::FindPrefix(int shortest, int longest) {
             return 1;
     }
     return 0;
+}
+
+// What the column test knows of each column while row r is filled. The
+// columns left of a tentative word were checked with the words before it and
+// have not changed since; the columns right of it hold nothing in row r yet;
+// so only the word's own cells can change the answer, and a column's answer
+// for a value in row r depends only on the cells above it.
+bool CVerbalineDoc::PrepareRowAnswers(int r) {
+    const int n = m_nGridLast + 1;
+    if (r < 1 || r >= kSolutionRows || n > 20) return false;
+    for (int row = r; row < kSolutionRows; ++row)
+        for (int c = 0; c < kSolutionRows; ++c)
+            if (m_aSolution[row][c] != 0) return false;
+    for (int c = 0; c < n; ++c) m_apRowAnswers[c] = &AnswersFor(c, r, m_abShortColumn[c]);
+    return true;
+}
+
+CColumnAnswers& CVerbalineDoc::AnswersFor(int c, int r, bool& shortColumn) {
+    // The key: the size and quality (tests change them between rows), then
+    // the cells above row r down to the first empty one.
+    std::string key;
+    key += static_cast<char>(m_nGridLast);
+    key += static_cast<char>(m_nQuality);
+    shortColumn = false;
+    for (int row = 1; row < r; ++row) {
+        const char cell = m_aSolution[row][c];
+        if (cell == 0) {
+            shortColumn = true;
+            break;
+        }
+        key += cell;
+    }
+    if (shortColumn) key += '\0';
+    return m_columnCache.For(key);
+}
+
+bool CVerbalineDoc::ColumnPasses(int c, int r, char value) {
+    for (int row = 1; row <= 30; ++row)
+        m_szColumn[row - 1] = row < kSolutionRows ? m_aSolution[row][c] : 0;
+    m_szColumn[30] = 0;
+    if (value != 0) m_szColumn[r - 1] = value;
+    return CheckColumn() != 0;
+}
+
+int CVerbalineDoc::CheckPlacement(int r, int wordStart, int pos) {
+    ++m_stats.columnChecks;
+    PollStop();
+    const int n = m_nGridLast + 1;
+    const char* const row = m_aSolution[r];
+    for (int c = wordStart; c < n; ++c) {
+        CColumnAnswers& answers = *m_apRowAnswers[c];
+        // A column whose cells stop above the row, or a cell still empty,
+        // leaves the column as it was.
+        if (c >= pos || m_abShortColumn[c]) {
+            if (answers.alone < 0) {
+                const char saved = m_aSolution[r][c];
+                m_aSolution[r][c] = 0;
+                answers.alone = ColumnPasses(c, r, 0) ? 1 : 0;
+                m_aSolution[r][c] = saved;
+            }
+            if (!answers.alone) return 0;
+            continue;
+        }
+        const char value = row[c];
+        int bit = -1;
+        if (value >= 'A' && value <= 'Z') bit = value - 'A';
+        else if (value == ' ') bit = 26;
+        if (bit < 0) {
+            if (!ColumnPasses(c, r, value)) return 0;  // not a letter: never kept
+            continue;
+        }
+        const std::uint32_t mask = 1u << bit;
+        if (!(answers.known & mask)) {
+            answers.known |= mask;
+            if (ColumnPasses(c, r, value)) answers.passes |= mask;
+        }
+        if (!(answers.passes & mask)) return 0;
+    }
+    return 1;
 }
 
 }  // namespace verbal

@@ -16,6 +16,7 @@
 
 #include "DocumentHost.h"
 #include "Geometry.h"
+#include "SearchIndex.h"
 
 namespace verbal {
 
@@ -114,6 +115,10 @@ public:
     int FetchWord(int fetch);
     void MarkWordUsed();
     int CheckColumns();
+    // The column test for a word just written in row r from column index
+    // wordStart to pos - 1: the same answer as CheckColumns, from what is
+    // known of each column.
+    int CheckPlacement(int r, int wordStart, int pos);
     int CheckColumn();
     int FindPrefix(int shortest, int longest);
 
@@ -193,11 +198,27 @@ private:
     void PlayIfSet(const std::string& sound);
     bool RefuseDictionary(const std::string& text);
     int RowLoop();  // 1 on success, 0 when stopped
+    // Prepares CheckPlacement for row r; false when the row or the rows below
+    // hold cells, where only the full column test can answer.
+    bool PrepareRowAnswers(int r);
+    CColumnAnswers& AnswersFor(int c, int r, bool& shortColumn);
+    bool ColumnPasses(int c, int r, char value);  // with |value| in row r
     std::uint32_t SearchLimit() const;  // m_nDictionaryLength - 35
 
     IDocumentHost* m_pHost = nullptr;
     bool m_bModified = false;
     std::uint32_t m_nTableLength = 0;  // bytes of the rebuilt word table
+
+    // Indexes of the current computation (see SearchIndex.h).
+    CEntryStarts m_entryStarts;
+    CPrefixIndex m_prefixIndex;
+    CColumnCache m_columnCache;
+    CDefinitionIndex m_definitionIndex;
+    bool m_bDefinitionsIndexed = false;
+    // Per row being filled: each column's answers, and whether the row
+    // cannot change the column because an empty cell lies above it.
+    CColumnAnswers* m_apRowAnswers[20] = {};
+    bool m_abShortColumn[20] = {};
 };
 
 }  // namespace verbal

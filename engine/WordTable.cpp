@@ -114,6 +114,8 @@ void CVerbalineDoc::UnscrambleDictionary() { Unscramble(m_szDictionary, m_nDicti
 
 int CVerbalineDoc::ValidateWordTable() {
     m_nLengthStart = 1;
+    m_prefixIndex.Clear();
+    m_columnCache.Clear();
     const std::uint32_t limit = SearchLimit();
     std::uint32_t p = 0;
     for (int j = 1; j <= 14; ++j) {
@@ -130,6 +132,14 @@ int CVerbalineDoc::ValidateWordTable() {
         m_anLengthEnd[j] = static_cast<int>(i) - 1;
         p = i + 1;
     }
+    // Every bound found, in increasing order: the column test can use the
+    // index of the groups.
+    int bounds[16];
+    bounds[0] = m_nLengthStart;
+    for (int j = 1; j <= 14; ++j) bounds[j] = m_anLengthEnd[j];
+    bounds[15] = static_cast<int>(limit);
+    m_prefixIndex.Build(m_szDictionary, bounds);
+    m_columnCache.Clear();
     return 1;
 }
 
@@ -169,6 +179,9 @@ void CVerbalineDoc::ShuffleDictionary() {
     // run on it.
     const std::uint32_t runStop = length - kRunTail;
     std::memset(m_szShuffled, 0, sizeof m_szShuffled);
+    // The entries not yet copied are the line feeds still in the text; they
+    // are found through an index instead of scanning over copied ones.
+    m_entryStarts.Build(src, length);
 
     int k = 3;
     std::uint32_t d = 0;
@@ -180,28 +193,29 @@ void CVerbalineDoc::ShuffleDictionary() {
         const std::uint32_t s = k < kRandomCount ? m_anRandom[k] : 0;
         ++k;
 
-        // Find the first entry not yet copied at or after s, wrapping before
-        // the tail. The search ends once every searchable byte has been seen:
-        // normally back on the byte before s; a start at 0 or inside the tail
-        // has no such byte, and ends after one whole turn instead.
-        std::uint32_t p = s;
-        int wraps = 0;
-        bool over = false;
-        while (src[p] != LF) {
-            if (p >= wrapAt) {
-                p = 0;
-                ++wraps;
-            } else if ((s >= 1 && p == s - 1) || (s == 0 && wraps >= 1) || wraps >= 2) {
-                over = true;
-                break;
-            } else {
-                ++p;
+        // The first entry not yet copied at or after s, up to the wrap before
+        // the tail (a start inside the tail looks at its own byte only), then
+        // from the start of the text up to the byte before s. The search ends
+        // once every searchable byte has been seen: a start at 0 or inside
+        // the tail has no byte before it to stop on, and ends after one turn.
+        const std::uint32_t firstEnd = s <= wrapAt ? wrapAt : s;
+        std::size_t found = m_entryStarts.NextFrom(s);
+        if (found >= m_entryStarts.Count() || m_entryStarts.Position(found) > firstEnd) {
+            found = m_entryStarts.Count();
+            if (s > 0) {
+                const std::uint32_t secondEnd = std::min(s - 1, wrapAt);
+                const std::size_t wrapped = m_entryStarts.NextFrom(0);
+                if (wrapped < m_entryStarts.Count() &&
+                    m_entryStarts.Position(wrapped) <= secondEnd)
+                    found = wrapped;
             }
         }
-        if (over) break;
+        if (found >= m_entryStarts.Count()) break;
+        std::uint32_t p = m_entryStarts.Position(found);
 
         // Copy a run of up to 11 consecutive entries, marking each copied LF.
         src[p] = TAB;
+        m_entryStarts.Take(p);
         int entries = 0;
         for (;;) {
             // A damaged text (a line without its space) must not carry the
@@ -210,7 +224,10 @@ void CVerbalineDoc::ShuffleDictionary() {
             ++p;
             ++d;
             dst[d] = src[p];
-            if (src[p] == LF) src[p] = TAB;
+            if (src[p] == LF) {
+                src[p] = TAB;
+                m_entryStarts.Take(p);
+            }
             if (dst[d] == ' ') {
                 ++entries;
                 if (entries >= kEntriesPerRun || src[p + 2] != LF || p >= runStop) break;
@@ -221,6 +238,7 @@ void CVerbalineDoc::ShuffleDictionary() {
 }
 
 void CVerbalineDoc::RebuildWordTable() {
+    m_prefixIndex.Clear();  // it points into the table being rewritten
     const char* const src = m_szShuffled;
     char* const out = m_szDictionary;
     const std::uint32_t length = m_nDictionaryLength;
@@ -236,26 +254,36 @@ void CVerbalineDoc::RebuildWordTable() {
     out[w++] = ' ';
     out[w++] = ' ';
 
+    // The shuffled copy is cut the same way for every word length: each
+    // piece runs from a CR to the next space. One pass finds the pieces, then
+    // each length takes its own in order.
+    struct Piece {
+        std::uint32_t cr;
+        std::uint32_t space;
+    };
+    std::vector<Piece> pieces;
+    pieces.reserve(length / 8 + 1);
+    for (std::uint32_t q = 0;;) {
+        std::uint32_t a = q;
+        while (a < length && src[a] != CR) ++a;
+        if (a >= length) break;
+        std::uint32_t b = a + 1;
+        while (b < length && src[b] != ' ') ++b;
+        if (b >= length) break;
+        pieces.push_back({a, b});
+        q = b + 1;
+    }
+
     // The size check at loading keeps the table inside the buffer; the bound
     // here only guards against a text that is not what it should be.
     const std::uint32_t room = kDictionarySize - kEndMarker - 20;
-    for (std::uint32_t d = 4; d <= 17; ++d) {
-        std::uint32_t q = 0;
-        for (;;) {
-            std::uint32_t a = q;
-            while (a < length && src[a] != CR) ++a;
-            if (a >= length) break;
-            std::uint32_t b = a + 1;
-            while (b < length && src[b] != ' ') ++b;
-            if (b >= length) break;
-            if (b - a == d && w < room) {
-                out[w++] = CR;
-                for (std::uint32_t x = a + 1; x < b && src[x] != CR; ++x) out[w++] = src[x];
-                out[w++] = ' ';
-            }
-            q = b + 1;
+    for (std::uint32_t d = 4; d <= 17; ++d)
+        for (const Piece& piece : pieces) {
+            if (piece.space - piece.cr != d || w >= room) continue;
+            out[w++] = CR;
+            for (std::uint32_t x = piece.cr + 1; x < piece.space && src[x] != CR; ++x) out[w++] = src[x];
+            out[w++] = ' ';
         }
-    }
     std::memset(out + w, '%', kEndMarker);
     m_nTableLength = w + kEndMarker;
 }

@@ -1,0 +1,91 @@
+// Indexes that let the generator answer, in logarithmic or constant time,
+// the questions it would otherwise answer by scanning the word table. Each
+// answer is the one the scan gives, byte for byte: the indexes change how long
+// a grid takes, never which grid comes out.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace verbal {
+
+// "Does an entry between these two table positions begin with this
+// pattern?" The table's group bounds cut it into 15 segments (the letters,
+// then words of 2, 3, ... 15 letters); a range always runs from the start of
+// one segment to the end of another, so each segment keeps its entries'
+// words sorted and a range is answered by one binary search per segment.
+class CPrefixIndex {
+public:
+    // |bounds| holds the 16 segment bounds in increasing order; entries open
+    // with a line feed or a tab.
+    void Build(const char* table, const int bounds[16]);
+    void Clear() { m_bReady = false; }
+    bool Ready() const { return m_bReady; }
+    // Segment number of a bound, or -1 when |position| is not one.
+    int SegmentOf(int position) const;
+    // True when an entry of segments [from, to) begins with |pattern|.
+    bool Find(std::string_view pattern, int from, int to) const;
+
+private:
+    bool m_bReady = false;
+    int m_anBounds[16] = {};
+    std::vector<std::string_view> m_aSegments[15];
+};
+
+// What the column test answers for a column, by what lies above the row being
+// filled. A column's answer depends only on its cells, so it is kept for the
+// whole computation and reused whenever the same column comes back.
+struct CColumnAnswers {
+    // Bit v (0..25 for 'A'..'Z', 26 for a black square): known / passes.
+    std::uint32_t known = 0;
+    std::uint32_t passes = 0;
+    // The answer for the column as it stands, with nothing in the row.
+    signed char alone = -1;  // -1 unknown, 0 fails, 1 passes
+};
+
+class CColumnCache {
+public:
+    void Clear() { m_map.clear(); }
+    CColumnAnswers& For(const std::string& cellsAbove) { return m_map[cellsAbove]; }
+    std::size_t Size() const { return m_map.size(); }
+
+private:
+    std::unordered_map<std::string, CColumnAnswers> m_map;
+};
+
+// The line feeds of the dictionary text still to be copied by the shuffle,
+// in position order, with a quick way to the next one at or after a position.
+class CEntryStarts {
+public:
+    void Build(const char* text, std::uint32_t length);
+    // Index of the first line feed at or after |position| not yet taken, or
+    // Count() when there is none.
+    std::size_t NextFrom(std::uint32_t position);
+    std::uint32_t Position(std::size_t index) const { return m_aPositions[index]; }
+    std::size_t Count() const { return m_aPositions.size(); }
+    // The line feed at |position| has been taken (it must be one).
+    void Take(std::uint32_t position);
+
+private:
+    std::size_t Find(std::size_t index);
+    std::vector<std::uint32_t> m_aPositions;
+    std::vector<std::uint32_t> m_aNext;  // union-find towards the next untaken
+};
+
+// The clue of every key of a definitions text, as the line-by-line search
+// would find it first.
+class CDefinitionIndex {
+public:
+    // Lines starting after |searchLimit| are left to the full search.
+    void Build(const char* text, int length, int searchLimit);
+    // Position of the clue (just past the colon) of |word|, or -1.
+    int Find(std::string_view word) const;
+
+private:
+    std::unordered_map<std::string_view, int> m_map;
+};
+
+}  // namespace verbal

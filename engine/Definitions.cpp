@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Codepage.h"
@@ -69,6 +70,10 @@ void CVerbalineDoc::TakeDefinitionsBytes(const char* bytes, std::size_t size) {
     std::memset(m_szDefinitions, 0, sizeof m_szDefinitions);
     std::memcpy(m_szDefinitions, bytes, size);
     UnscrambleDefinitions();
+    // One pass gives every key its first line; the search below then only
+    // runs for words without one.
+    m_definitionIndex.Build(m_szDefinitions, m_nDefinitionsLength, kDefsSearchLimit);
+    m_bDefinitionsIndexed = true;
 }
 
 void CVerbalineDoc::LookUpAllClues() {
@@ -99,6 +104,16 @@ std::string CVerbalineDoc::LookupDefinition() {
     const char* const word = m_szColumn;
     int pos = 0;
     m_strFoundDefinition = W(kNotFoundClue);
+    if (m_bDefinitionsIndexed) {
+        const int clue = m_definitionIndex.Find(std::string_view(word, strnlen(word, 30)));
+        if (clue >= 0) {
+            int stop = clue;
+            while (stop < end && text[stop] != CR) ++stop;
+            m_strFoundDefinition.assign(text + clue, static_cast<std::size_t>(stop - clue));
+            m_nDefSearchPos = clue;
+            return m_strFoundDefinition;
+        }
+    }
     bool found = false;
     for (;;) {
         // Next line start.

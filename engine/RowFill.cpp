@@ -30,6 +30,7 @@ int CVerbalineDoc::FillRow(int r) {
     ++m_stats.rowsFilled;
     char* const row = m_aSolution[r];
     const bool known = PrepareRowAnswers(r);
+    if (known && m_fetchIndex.Ready()) return FillRowIndexed(r);
 
     int pos = 0;
     m_nScanPos = 0;
@@ -230,6 +231,143 @@ int CVerbalineDoc::CheckPlacement(int r, int wordStart, int pos) {
         if (!(answers.passes & mask)) return 0;
     }
     return 1;
+}
+
+bool CVerbalineDoc::AloneValue(int c, int r) {
+    CColumnAnswers& answers = *m_apRowAnswers[c];
+    if (answers.alone < 0) {
+        const char saved = m_aSolution[r][c];
+        m_aSolution[r][c] = 0;
+        answers.alone = ColumnPasses(c, r, 0) ? 1 : 0;
+        m_aSolution[r][c] = saved;
+    }
+    return answers.alone != 0;
+}
+
+std::uint32_t CVerbalineDoc::AllowedValues(int c, int r) {
+    constexpr std::uint32_t kAll = (1u << 27) - 1;
+    if (m_abShortColumn[c]) return AloneValue(c, r) ? kAll : 0;
+    CColumnAnswers& answers = *m_apRowAnswers[c];
+    if (answers.known != kAll) {
+        const char saved = m_aSolution[r][c];
+        for (int bit = 0; bit < 27; ++bit) {
+            const std::uint32_t mask = 1u << bit;
+            if (answers.known & mask) continue;
+            answers.known |= mask;
+            if (ColumnPasses(c, r, bit == 26 ? ' ' : static_cast<char>('A' + bit)))
+                answers.passes |= mask;
+        }
+        m_aSolution[r][c] = saved;
+    }
+    return answers.passes;
+}
+
+void CVerbalineDoc::CountRejectedChecks(std::uint64_t count) {
+    // As many column tests as the byte scan would have run, with the message
+    // pump at the same moments.
+    m_stats.columnChecks += count;
+    while (count >= static_cast<std::uint64_t>(kPumpEvery - m_nPumpCounter)) {
+        count -= static_cast<std::uint64_t>(kPumpEvery - m_nPumpCounter);
+        m_nPumpCounter = kPumpEvery - 1;
+        PollStop();
+    }
+    m_nPumpCounter += static_cast<int>(count);
+}
+
+int CVerbalineDoc::FetchFitting(int fetch, int pos, std::size_t& cursor) {
+    const int n = m_nGridLast + 1;
+    const int length = fetch + 1;
+    const std::vector<CFetchIndex::Entry>& group = m_fetchIndex.Group(std::min(length, 15) - 1);
+    const int r = m_nFillingRow;
+    // What a candidate writes: its letters, then a black square unless it
+    // reaches the edge or ends with one (the lone black square); the columns
+    // right of that stay as they are.
+    const int end = pos + length;
+    auto aloneFrom = [&](int from) {
+        for (int c = from; c < n; ++c)
+            if (!AloneValue(c, r)) return false;
+        return true;
+    };
+    const bool restWithBlack = end <= n - 1 && ((AllowedValues(end, r) >> 26) & 1) && aloneFrom(end + 1);
+    const bool restWithout = aloneFrom(end);
+    std::uint32_t allowed[20] = {};
+    bool lettersPossible = end <= n;
+    for (int i = 0; lettersPossible && i < length; ++i) {
+        allowed[i] = AllowedValues(pos + i, r);
+        if (!allowed[i]) lettersPossible = false;
+    }
+    const bool possible = lettersPossible && (restWithBlack || restWithout);
+
+    std::uint64_t rejected = 0;
+    for (; cursor < group.size(); ++cursor) {
+        const CFetchIndex::Entry& entry = group[cursor];
+        if (entry.count != static_cast<std::uint32_t>(length) || m_szDictionary[entry.opener] != LF)
+            continue;  // another length, or used: the scan steps over it
+        if (!possible) {
+            ++rejected;
+            continue;
+        }
+        const char* word = m_szDictionary + entry.opener + 1;
+        int i = 0;
+        for (; i < length; ++i) {
+            const char b = word[i];
+            int bit;
+            if (b >= 'A' && b <= 'Z') bit = b - 'A';
+            else if (b == ' ') bit = 26;
+            else break;  // not a letter: the full test decides
+            if (!((allowed[i] >> bit) & 1)) break;
+        }
+        if (i < length && ((word[i] >= 'A' && word[i] <= 'Z') || word[i] == ' ')) {
+            ++rejected;
+            continue;
+        }
+        if (i == length) {
+            const bool trailingBlack = end <= n - 1 && word[length - 1] != ' ';
+            if (!(trailingBlack ? restWithBlack : restWithout)) {
+                ++rejected;
+                continue;
+            }
+        }
+        CountRejectedChecks(rejected);
+        return static_cast<int>(cursor);
+    }
+    CountRejectedChecks(rejected);
+    return -1;
+}
+
+int CVerbalineDoc::FillRowIndexed(int r) {
+    const int n = m_nGridLast + 1;
+    char* const row = m_aSolution[r];
+    m_nFillingRow = r;
+    int pos = 0;
+    int fetch = n - 1;
+    std::size_t cursor = 0;
+    for (;;) {
+        const int found = fetch + 1 <= 15 || fetch == 14 ? FetchFitting(fetch, pos, cursor) : -1;
+        if (found < 0) {
+            --fetch;
+            cursor = 0;
+            if (fetch < 0) return 0;
+            continue;
+        }
+        const CFetchIndex::Entry& entry = m_fetchIndex.Group(std::min(fetch + 1, 15) - 1)[found];
+        std::memset(m_szCandidate, 0, sizeof m_szCandidate);
+        std::memcpy(m_szCandidate, m_szDictionary + entry.opener + 1,
+                    std::min<std::size_t>(entry.count, sizeof m_szCandidate - 1));
+        m_nScanPos = static_cast<int>(entry.opener + entry.count + 1);
+        const int wordStart = pos;
+        for (const char* c = m_szCandidate; *c && pos < n; ++c) row[pos++] = *c;
+        if (pos <= n - 1 && row[pos - 1] != ' ') row[pos++] = ' ';
+        if (CheckPlacement(r, wordStart, pos)) {
+            MarkWordUsed();
+            if (pos > n - 1) return 1;
+            fetch = n - 1 - pos;
+            cursor = 0;
+        } else {
+            while (pos > wordStart) row[--pos] = 0;
+            ++cursor;
+        }
+    }
 }
 
 }  // namespace verbal

@@ -48,6 +48,28 @@ bool CPrefixIndex::Find(std::string_view pattern, int from, int to) const {
     return false;
 }
 
+void CFetchIndex::Build(const char* table, const int bounds[16]) {
+    m_bReady = false;
+    for (int k = 0; k < 15; ++k) {
+        std::vector<Entry>& group = m_aGroups[k];
+        group.clear();
+        for (int p = bounds[k]; p < bounds[k + 1]; ++p) {
+            if (table[p] != LF && table[p] != TAB) continue;
+            // The fetch copies the byte after the line feed, then every byte
+            // up to the next space.
+            std::uint32_t count = 1;
+            for (int q = p + 2; table[q] != ' '; ++q) {
+                if (table[q] == LF || table[q] == TAB || table[q] == 0 || count > 64) return;
+                ++count;
+            }
+            if (table[p + 1] == LF || table[p + 1] == TAB) return;
+            group.push_back({static_cast<std::uint32_t>(p), count});
+            p += static_cast<int>(count);
+        }
+    }
+    m_bReady = true;
+}
+
 void CEntryStarts::Build(const char* text, std::uint32_t length) {
     m_aPositions.clear();
     for (std::uint32_t p = 0; p < length; ++p)

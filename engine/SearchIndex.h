@@ -35,6 +35,25 @@ private:
     std::vector<std::string_view> m_aSegments[15];
 };
 
+// The entries the word fetch meets in each group, in table order, with the
+// length it counts for each. A table whose words hold a line feed or a tab
+// (a damaged dictionary) is not indexed: the fetch then scans the bytes.
+class CFetchIndex {
+public:
+    struct Entry {
+        std::uint32_t opener;  // position of the entry's line feed (or tab)
+        std::uint32_t count;   // bytes the fetch copies for it
+    };
+    void Build(const char* table, const int bounds[16]);
+    void Clear() { m_bReady = false; }
+    bool Ready() const { return m_bReady; }
+    const std::vector<Entry>& Group(int segment) const { return m_aGroups[segment]; }
+
+private:
+    bool m_bReady = false;
+    std::vector<Entry> m_aGroups[15];
+};
+
 // What the column test answers for a column, by what lies above the row being
 // filled. A column's answer depends only on its cells, so it is kept for the
 // whole computation and reused whenever the same column comes back.

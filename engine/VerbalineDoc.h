@@ -202,6 +202,14 @@ private:
     // hold cells, where only the full column test can answer.
     bool PrepareRowAnswers(int r);
     CColumnAnswers& AnswersFor(int c, int r, bool& shortColumn);
+    // FillRow through the indexes: candidates are met in table order as the
+    // byte scan meets them, and those the column test would reject are
+    // passed over but still counted as tested.
+    int FillRowIndexed(int r);
+    int FetchFitting(int fetch, int pos, std::size_t& cursor);
+    std::uint32_t AllowedValues(int c, int r);  // bits 0..25 letters, 26 black square
+    bool AloneValue(int c, int r);
+    void CountRejectedChecks(std::uint64_t count);
     bool ColumnPasses(int c, int r, char value);  // with |value| in row r
     std::uint32_t SearchLimit() const;  // m_nDictionaryLength - 35
 
@@ -212,6 +220,7 @@ private:
     // Indexes of the current computation (see SearchIndex.h).
     CEntryStarts m_entryStarts;
     CPrefixIndex m_prefixIndex;
+    CFetchIndex m_fetchIndex;
     CColumnCache m_columnCache;
     CDefinitionIndex m_definitionIndex;
     bool m_bDefinitionsIndexed = false;
@@ -219,6 +228,7 @@ private:
     // cannot change the column because an empty cell lies above it.
     CColumnAnswers* m_apRowAnswers[20] = {};
     bool m_abShortColumn[20] = {};
+    int m_nFillingRow = 0;
 };
 
 }  // namespace verbal

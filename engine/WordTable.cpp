@@ -115,6 +115,7 @@ void CVerbalineDoc::UnscrambleDictionary() { Unscramble(m_szDictionary, m_nDicti
 int CVerbalineDoc::ValidateWordTable() {
     m_nLengthStart = 1;
     m_prefixIndex.Clear();
+    m_fetchIndex.Clear();
     m_columnCache.Clear();
     const std::uint32_t limit = SearchLimit();
     std::uint32_t p = 0;
@@ -139,6 +140,7 @@ int CVerbalineDoc::ValidateWordTable() {
     for (int j = 1; j <= 14; ++j) bounds[j] = m_anLengthEnd[j];
     bounds[15] = static_cast<int>(limit);
     m_prefixIndex.Build(m_szDictionary, bounds);
+    m_fetchIndex.Build(m_szDictionary, bounds);
     m_columnCache.Clear();
     return 1;
 }
@@ -239,6 +241,7 @@ void CVerbalineDoc::ShuffleDictionary() {
 
 void CVerbalineDoc::RebuildWordTable() {
     m_prefixIndex.Clear();  // it points into the table being rewritten
+    m_fetchIndex.Clear();
     const char* const src = m_szShuffled;
     char* const out = m_szDictionary;
     const std::uint32_t length = m_nDictionaryLength;

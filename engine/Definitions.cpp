@@ -65,18 +65,34 @@ int CVerbalineDoc::BuildClues() {
 
 void CVerbalineDoc::TakeDefinitionsBytes(const char* bytes, std::size_t size) {
     size = std::min(size, static_cast<std::size_t>(kDefinitionsSize));
-    m_nDefinitionsLength = static_cast<int>(size);
     // Past the text the buffer stays zero, so no earlier file can answer.
-    std::memset(m_szDefinitions, 0, sizeof m_szDefinitions);
     std::memcpy(m_szDefinitions, bytes, size);
+    const auto previous = static_cast<std::size_t>(m_nDefinitionsLength);
+    if (previous > size) std::memset(m_szDefinitions + size, 0, previous - size);
+    m_nDefinitionsLength = static_cast<int>(size);
     UnscrambleDefinitions();
-    // One pass gives every key its first line; the search below then only
-    // runs for words without one.
-    m_definitionIndex.Build(m_szDefinitions, m_nDefinitionsLength, kDefsSearchLimit);
-    m_bDefinitionsIndexed = true;
+    m_definitionIndex.Clear();
 }
 
 void CVerbalineDoc::LookUpAllClues() {
+    // One pass over the text finds the first line of every word of the grid;
+    // the search then only runs for words without one.
+    std::vector<std::string> words;
+    for (int line = 0; line < 40; ++line) {
+        const char* cells = line < 20 ? m_aSolution[line + 1] : m_aTransposed[line - 19];
+        std::string word;
+        for (int i = 0; i <= 30; ++i) {
+            const char cell = i < 30 ? cells[i] : 0;
+            if (cell != ' ' && cell != 0) {
+                word += cell;
+            } else if (!word.empty()) {
+                words.push_back(word);
+                word.clear();
+            }
+            if (cell == 0) break;
+        }
+    }
+    m_definitionIndex.Build(m_szDefinitions, m_nDefinitionsLength, kDefsSearchLimit, words);
     // Rows of the solution give the words across (lines 0..19), rows of the
     // transposed copy the words down (lines 20..39).
     auto lookUpLine = [this](const char* cells, std::string* clues) {
@@ -104,7 +120,7 @@ std::string CVerbalineDoc::LookupDefinition() {
     const char* const word = m_szColumn;
     int pos = 0;
     m_strFoundDefinition = W(kNotFoundClue);
-    if (m_bDefinitionsIndexed) {
+    {
         const int clue = m_definitionIndex.Find(std::string_view(word, strnlen(word, 30)));
         if (clue >= 0) {
             int stop = clue;

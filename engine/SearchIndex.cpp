@@ -1,6 +1,7 @@
 #include "SearchIndex.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace verbal {
 namespace {
@@ -14,11 +15,30 @@ constexpr std::size_t kLongestKey = 29;
 
 }  // namespace
 
-void CPrefixIndex::Build(const char* table, const int bounds[16]) {
+std::uint64_t CPrefixIndex::Head(std::string_view word) {
+    std::uint64_t head = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        head = (head << 8) | (i < word.size() ? static_cast<unsigned char>(word[i]) : 0u);
+    return head;
+}
+
+void CPrefixIndex::Build(const char* table, const int bounds[16], const CFetchIndex& entries) {
     for (int k = 0; k < 16; ++k) m_anBounds[k] = bounds[k];
     for (int k = 0; k < 15; ++k) {
-        std::vector<std::string_view>& segment = m_aSegments[k];
+        std::vector<Key>& segment = m_aSegments[k];
         segment.clear();
+        if (entries.Ready()) {
+            // Every line feed or tab opens an entry of the fetch index, and
+            // its word holds neither a space nor a zero.
+            for (const CFetchIndex::Entry& entry : entries.Group(k)) {
+                const char* word = table + entry.opener + 1;
+                if (word[0] == ' ') continue;
+                const std::string_view view(word, std::min<std::size_t>(entry.count, kLongestPattern));
+                segment.push_back({Head(view), view});
+            }
+            std::sort(segment.begin(), segment.end());
+            continue;
+        }
         for (int p = bounds[k]; p < bounds[k + 1]; ++p) {
             if (table[p] != LF && table[p] != TAB) continue;
             // A pattern never holds a space or a zero: what follows them
@@ -26,7 +46,10 @@ void CPrefixIndex::Build(const char* table, const int bounds[16]) {
             const char* word = table + p + 1;
             std::size_t length = 0;
             while (length < kLongestPattern && word[length] != ' ' && word[length] != 0) ++length;
-            if (length > 0) segment.emplace_back(word, length);
+            if (length > 0) {
+                const std::string_view view(word, length);
+                segment.push_back({Head(view), view});
+            }
         }
         std::sort(segment.begin(), segment.end());
     }
@@ -40,10 +63,16 @@ int CPrefixIndex::SegmentOf(int position) const {
 }
 
 bool CPrefixIndex::Find(std::string_view pattern, int from, int to) const {
+    const std::uint64_t head = Head(pattern);
+    // Words that begin with a pattern of up to eight bytes have heads in one
+    // range; longer patterns also compare the rest of the word.
+    const std::uint64_t span =
+        pattern.size() >= 8 ? 1 : std::uint64_t{1} << (8 * (8 - pattern.size()));
     for (int k = from; k < to; ++k) {
-        const std::vector<std::string_view>& segment = m_aSegments[k];
-        const auto it = std::lower_bound(segment.begin(), segment.end(), pattern);
-        if (it != segment.end() && it->substr(0, pattern.size()) == pattern) return true;
+        const std::vector<Key>& segment = m_aSegments[k];
+        const auto it = std::lower_bound(segment.begin(), segment.end(), Key{head, pattern});
+        if (it == segment.end() || it->head - head >= span) continue;
+        if (pattern.size() <= 8 || it->word.substr(0, pattern.size()) == pattern) return true;
     }
     return false;
 }
@@ -72,8 +101,14 @@ void CFetchIndex::Build(const char* table, const int bounds[16]) {
 
 void CEntryStarts::Build(const char* text, std::uint32_t length) {
     m_aPositions.clear();
-    for (std::uint32_t p = 0; p < length; ++p)
-        if (text[p] == LF) m_aPositions.push_back(p);
+    m_aPositions.reserve(length / 8 + 1);
+    for (std::uint32_t p = 0; p < length;) {
+        const void* lf = std::memchr(text + p, LF, length - p);
+        if (!lf) break;
+        p = static_cast<std::uint32_t>(static_cast<const char*>(lf) - text);
+        m_aPositions.push_back(p++);
+    }
+    m_nHint = 0;
     m_aNext.resize(m_aPositions.size() + 1);
     for (std::size_t i = 0; i < m_aNext.size(); ++i) m_aNext[i] = static_cast<std::uint32_t>(i);
 }
@@ -95,33 +130,65 @@ std::size_t CEntryStarts::NextFrom(std::uint32_t position) {
 }
 
 void CEntryStarts::Take(std::uint32_t position) {
-    const auto it = std::lower_bound(m_aPositions.begin(), m_aPositions.end(), position);
-    const auto index = static_cast<std::size_t>(it - m_aPositions.begin());
-    if (index < m_aPositions.size() && m_aPositions[index] == position)
+    // A run takes line feeds in order: the next one is most often the hint.
+    std::size_t index = m_nHint;
+    if (index >= m_aPositions.size() || m_aPositions[index] != position) {
+        const auto it = std::lower_bound(m_aPositions.begin(), m_aPositions.end(), position);
+        index = static_cast<std::size_t>(it - m_aPositions.begin());
+    }
+    if (index < m_aPositions.size() && m_aPositions[index] == position) {
         m_aNext[index] = static_cast<std::uint32_t>(index + 1);
+        m_nHint = index + 1;
+    }
 }
 
-void CDefinitionIndex::Build(const char* text, int length, int searchLimit) {
+void CDefinitionIndex::Build(const char* text, int length, int searchLimit,
+                             const std::vector<std::string>& words) {
     m_map.clear();
-    m_map.reserve(static_cast<std::size_t>(length / 24) + 16);
+    // A quick sieve before the map: which first bytes and which lengths are
+    // asked for.
+    bool firstByte[256] = {};
+    bool keyLength[kLongestKey + 1] = {};
+    for (const std::string& word : words) {
+        if (word.empty() || word.size() > kLongestKey) continue;
+        m_map.emplace(word, -1);
+        firstByte[static_cast<unsigned char>(word[0])] = true;
+        keyLength[word.size()] = true;
+    }
+    if (m_map.empty() || length <= 0) return;
+    const bool hasZeros = std::memchr(text, 0, static_cast<std::size_t>(length)) != nullptr;
+    std::size_t left = m_map.size();
     // A line starts after every line feed or zero byte; its key runs to the
     // first colon.
-    for (int q = 0; q + 1 < length; ++q) {
-        if (text[q] != LF && text[q] != 0) continue;
+    int q = 0;
+    while (left > 0) {
+        if (hasZeros) {
+            while (q < length && text[q] != LF && text[q] != 0) ++q;
+        } else {
+            const void* lf = std::memchr(text + q, LF, static_cast<std::size_t>(length - q));
+            q = lf ? static_cast<int>(static_cast<const char*>(lf) - text) : length;
+        }
         const int p = q + 1;
-        if (p > searchLimit) break;
-        int c = p;
-        while (c < length && c - p <= static_cast<int>(kLongestKey) && text[c] != ':' &&
-               text[c] != 0)
-            ++c;
-        if (c >= length || text[c] != ':' || c == p || c - p > static_cast<int>(kLongestKey))
-            continue;
-        m_map.emplace(std::string_view(text + p, static_cast<std::size_t>(c - p)), c + 1);
+        if (p >= length || p > searchLimit) break;
+        q = p;
+        if (!firstByte[static_cast<unsigned char>(text[p])]) continue;
+        const int span = std::min(static_cast<int>(kLongestKey) + 1, length - p);
+        const void* colon = std::memchr(text + p, ':', static_cast<std::size_t>(span));
+        if (!colon) continue;
+        const int c = static_cast<int>(static_cast<const char*>(colon) - text);
+        const auto keyLengthHere = static_cast<std::size_t>(c - p);
+        if (keyLengthHere == 0 || !keyLength[keyLengthHere]) continue;
+        if (hasZeros && std::memchr(text + p, 0, keyLengthHere)) continue;
+        const auto it = m_map.find(std::string(text + p, keyLengthHere));
+        if (it != m_map.end() && it->second < 0) {
+            it->second = c + 1;
+            --left;
+        }
     }
 }
 
 int CDefinitionIndex::Find(std::string_view word) const {
-    const auto it = m_map.find(word);
+    const auto it = m_map.find(std::string(word));
     return it == m_map.end() ? -1 : it->second;
 }
 

@@ -12,29 +12,6 @@
 
 namespace verbal {
 
-// "Does an entry between these two table positions begin with this
-// pattern?" The table's group bounds cut it into 15 segments (the letters,
-// then words of 2, 3, ... 15 letters); a range always runs from the start of
-// one segment to the end of another, so each segment keeps its entries'
-// words sorted and a range is answered by one binary search per segment.
-class CPrefixIndex {
-public:
-    // |bounds| holds the 16 segment bounds in increasing order; entries open
-    // with a line feed or a tab.
-    void Build(const char* table, const int bounds[16]);
-    void Clear() { m_bReady = false; }
-    bool Ready() const { return m_bReady; }
-    // Segment number of a bound, or -1 when |position| is not one.
-    int SegmentOf(int position) const;
-    // True when an entry of segments [from, to) begins with |pattern|.
-    bool Find(std::string_view pattern, int from, int to) const;
-
-private:
-    bool m_bReady = false;
-    int m_anBounds[16] = {};
-    std::vector<std::string_view> m_aSegments[15];
-};
-
 // The entries the word fetch meets in each group, in table order, with the
 // length it counts for each. A table whose words hold a line feed or a tab
 // (a damaged dictionary) is not indexed: the fetch then scans the bytes.
@@ -52,6 +29,38 @@ public:
 private:
     bool m_bReady = false;
     std::vector<Entry> m_aGroups[15];
+};
+
+// "Does an entry between these two table positions begin with this
+// pattern?" The table's group bounds cut it into 15 segments (the letters,
+// then words of 2, 3, ... 15 letters); a range always runs from the start of
+// one segment to the end of another, so each segment keeps its entries'
+// words sorted and a range is answered by one binary search per segment.
+class CPrefixIndex {
+public:
+    // |bounds| holds the 16 segment bounds in increasing order; entries open
+    // with a line feed or a tab.
+    // The fetch index, when ready, already knows every entry.
+    void Build(const char* table, const int bounds[16], const CFetchIndex& entries);
+    void Clear() { m_bReady = false; }
+    bool Ready() const { return m_bReady; }
+    // Segment number of a bound, or -1 when |position| is not one.
+    int SegmentOf(int position) const;
+    // True when an entry of segments [from, to) begins with |pattern|.
+    bool Find(std::string_view pattern, int from, int to) const;
+
+private:
+    // A word and its first eight bytes as one number, so that most
+    // comparisons are of numbers.
+    struct Key {
+        std::uint64_t head;
+        std::string_view word;
+        bool operator<(const Key& o) const { return head != o.head ? head < o.head : word < o.word; }
+    };
+    static std::uint64_t Head(std::string_view word);
+    bool m_bReady = false;
+    int m_anBounds[16] = {};
+    std::vector<Key> m_aSegments[15];
 };
 
 // What the column test answers for a column, by what lies above the row being
@@ -92,19 +101,23 @@ private:
     std::size_t Find(std::size_t index);
     std::vector<std::uint32_t> m_aPositions;
     std::vector<std::uint32_t> m_aNext;  // union-find towards the next untaken
+    std::size_t m_nHint = 0;             // where the next Take most likely is
 };
 
-// The clue of every key of a definitions text, as the line-by-line search
-// would find it first.
+// The first line of each word of a grid in a definitions text, found in one
+// pass instead of one scan per word.
 class CDefinitionIndex {
 public:
     // Lines starting after |searchLimit| are left to the full search.
-    void Build(const char* text, int length, int searchLimit);
-    // Position of the clue (just past the colon) of |word|, or -1.
+    void Build(const char* text, int length, int searchLimit,
+               const std::vector<std::string>& words);
+    void Clear() { m_map.clear(); }
+    // Position of the clue (just past the colon) of |word|, or -1 when the
+    // word was not asked for or has no line up to the search limit.
     int Find(std::string_view word) const;
 
 private:
-    std::unordered_map<std::string_view, int> m_map;
+    std::unordered_map<std::string, int> m_map;
 };
 
 }  // namespace verbal

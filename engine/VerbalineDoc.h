@@ -216,6 +216,10 @@ private:
     IDocumentHost* m_pHost = nullptr;
     bool m_bModified = false;
     std::uint32_t m_nTableLength = 0;  // bytes of the rebuilt word table
+    // How far earlier computations wrote into the two dictionary buffers:
+    // what lies beyond is still zero.
+    std::size_t m_nDictionaryUsed = 0;
+    std::size_t m_nShuffledUsed = 0;
 
     // Indexes of the current computation (see SearchIndex.h).
     CEntryStarts m_entryStarts;
@@ -223,7 +227,6 @@ private:
     CFetchIndex m_fetchIndex;
     CColumnCache m_columnCache;
     CDefinitionIndex m_definitionIndex;
-    bool m_bDefinitionsIndexed = false;
     // Per row being filled: each column's answers, and whether the row
     // cannot change the column because an empty cell lies above it.
     CColumnAnswers* m_apRowAnswers[20] = {};

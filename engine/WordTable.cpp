@@ -103,8 +103,9 @@ bool CVerbalineDoc::TakeDictionaryBytes(const char* bytes, std::size_t size) {
 
     // What lies past the text stays zero, as in a fresh document, so that the
     // same file always gives the same table.
-    std::memset(m_szDictionary, 0, sizeof m_szDictionary);
     std::memcpy(m_szDictionary, bytes, size);
+    if (m_nDictionaryUsed > size) std::memset(m_szDictionary + size, 0, m_nDictionaryUsed - size);
+    m_nDictionaryUsed = size;
     m_nDictionaryLength = static_cast<std::uint32_t>(size);
     UnscrambleDictionary();
     return true;
@@ -122,12 +123,18 @@ int CVerbalineDoc::ValidateWordTable() {
     for (int j = 1; j <= 14; ++j) {
         std::uint32_t i = p;
         for (;;) {
+            // Only line feeds can start the entry looked for.
+            if (i <= limit && m_szDictionary[i] != LF) {
+                const void* lf = std::memchr(m_szDictionary + i, LF, limit - i + 1);
+                i = lf ? static_cast<std::uint32_t>(static_cast<const char*>(lf) - m_szDictionary)
+                       : limit + 1;
+            }
             if (i > limit) {
                 Message(W(kBadDictText), kBadDictCaption, MsgButtons::Ok, MsgIcon::Stop,
                         MsgOwner::View);
                 return 0;
             }
-            if (m_szDictionary[i] == LF && m_szDictionary[i + j + 2] == ' ') break;
+            if (m_szDictionary[i + j + 2] == ' ') break;
             ++i;
         }
         m_anLengthEnd[j] = static_cast<int>(i) - 1;
@@ -139,8 +146,8 @@ int CVerbalineDoc::ValidateWordTable() {
     bounds[0] = m_nLengthStart;
     for (int j = 1; j <= 14; ++j) bounds[j] = m_anLengthEnd[j];
     bounds[15] = static_cast<int>(limit);
-    m_prefixIndex.Build(m_szDictionary, bounds);
     m_fetchIndex.Build(m_szDictionary, bounds);
+    m_prefixIndex.Build(m_szDictionary, bounds, m_fetchIndex);
     m_columnCache.Clear();
     return 1;
 }
@@ -180,7 +187,6 @@ void CVerbalineDoc::ShuffleDictionary() {
     // Unsigned like the length: a text shorter than the run tail never stops a
     // run on it.
     const std::uint32_t runStop = length - kRunTail;
-    std::memset(m_szShuffled, 0, sizeof m_szShuffled);
     // The entries not yet copied are the line feeds still in the text; they
     // are found through an index instead of scanning over copied ones.
     m_entryStarts.Build(src, length);
@@ -220,23 +226,37 @@ void CVerbalineDoc::ShuffleDictionary() {
         m_entryStarts.Take(p);
         int entries = 0;
         for (;;) {
-            // A damaged text (a line without its space) must not carry the
-            // copy past the text or the buffer.
-            if (p + 1 >= length || d + 2 >= static_cast<std::uint32_t>(kDictionarySize)) break;
-            ++p;
-            ++d;
-            dst[d] = src[p];
-            if (src[p] == LF) {
-                src[p] = TAB;
-                m_entryStarts.Take(p);
+            // Copy up to the next space. A damaged text (a line without its
+            // space) must not carry the copy past the text or the buffer.
+            const std::uint32_t room = std::min<std::uint32_t>(
+                length - 1 - std::min(p, length - 1),
+                static_cast<std::uint32_t>(kDictionarySize) - 2 - std::min<std::uint32_t>(d, kDictionarySize - 2));
+            if (room == 0) break;
+            const void* space = std::memchr(src + p + 1, ' ', room);
+            const std::uint32_t count =
+                space ? static_cast<std::uint32_t>(static_cast<const char*>(space) - (src + p)) : room;
+            std::memcpy(dst + d + 1, src + p + 1, count);
+            for (std::uint32_t q = p + 1; q <= p + count;) {
+                const void* lf = std::memchr(src + q, LF, p + count + 1 - q);
+                if (!lf) break;
+                q = static_cast<std::uint32_t>(static_cast<const char*>(lf) - src);
+                src[q] = TAB;
+                m_entryStarts.Take(q);
+                ++q;
             }
-            if (dst[d] == ' ') {
-                ++entries;
-                if (entries >= kEntriesPerRun || src[p + 2] != LF || p >= runStop) break;
-            }
+            p += count;
+            d += count;
+            if (!space) break;
+            ++entries;
+            if (entries >= kEntriesPerRun || src[p + 2] != LF || p >= runStop) break;
         }
         d += 1;
     }
+    // Past the copy the buffer reads as zeros, as in a fresh document,
+    // whatever an earlier computation left there.
+    const std::size_t written = std::min<std::size_t>(d + 1, kDictionarySize);
+    if (m_nShuffledUsed > written) std::memset(dst + written, 0, m_nShuffledUsed - written);
+    m_nShuffledUsed = written;
 }
 
 void CVerbalineDoc::RebuildWordTable() {
@@ -266,13 +286,14 @@ void CVerbalineDoc::RebuildWordTable() {
     };
     std::vector<Piece> pieces;
     pieces.reserve(length / 8 + 1);
-    for (std::uint32_t q = 0;;) {
-        std::uint32_t a = q;
-        while (a < length && src[a] != CR) ++a;
-        if (a >= length) break;
-        std::uint32_t b = a + 1;
-        while (b < length && src[b] != ' ') ++b;
-        if (b >= length) break;
+    for (std::uint32_t q = 0; q < length;) {
+        const void* cr = std::memchr(src + q, CR, length - q);
+        if (!cr) break;
+        const auto a = static_cast<std::uint32_t>(static_cast<const char*>(cr) - src);
+        if (a + 1 >= length) break;
+        const void* space = std::memchr(src + a + 1, ' ', length - a - 1);
+        if (!space) break;
+        const auto b = static_cast<std::uint32_t>(static_cast<const char*>(space) - src);
         pieces.push_back({a, b});
         q = b + 1;
     }
@@ -284,11 +305,18 @@ void CVerbalineDoc::RebuildWordTable() {
         for (const Piece& piece : pieces) {
             if (piece.space - piece.cr != d || w >= room) continue;
             out[w++] = CR;
-            for (std::uint32_t x = piece.cr + 1; x < piece.space && src[x] != CR; ++x) out[w++] = src[x];
+            // The LF and the word: up to the space, or to a CR before it.
+            const std::uint32_t from = piece.cr + 1;
+            const void* cr = std::memchr(src + from, CR, piece.space - from);
+            const std::uint32_t to =
+                cr ? static_cast<std::uint32_t>(static_cast<const char*>(cr) - src) : piece.space;
+            std::memcpy(out + w, src + from, to - from);
+            w += to - from;
             out[w++] = ' ';
         }
     std::memset(out + w, '%', kEndMarker);
     m_nTableLength = w + kEndMarker;
+    m_nDictionaryUsed = std::max<std::size_t>(m_nDictionaryUsed, m_nTableLength);
 }
 
 }  // namespace verbal

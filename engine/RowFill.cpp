@@ -91,7 +91,10 @@ void CVerbalineDoc::MarkWordUsed() {
     if (s < 2 || m_szDictionary[s - 1] == LF || m_szDictionary[s - 2] == LF) return;
     int p = s - 1;
     while (p > 0 && m_szDictionary[p] != LF) --p;
-    if (m_szDictionary[p] == LF) m_szDictionary[p] = TAB;
+    if (m_szDictionary[p] == LF) {
+        m_szDictionary[p] = TAB;
+        m_fetchIndex.MarkUsed(static_cast<std::uint32_t>(p));
+    }
 }
 
 int CVerbalineDoc::CheckColumns() {
@@ -298,35 +301,88 @@ int CVerbalineDoc::FetchFitting(int fetch, int pos, std::size_t& cursor) {
     }
     const bool possible = lettersPossible && (restWithBlack || restWithout);
 
-    std::uint64_t rejected = 0;
-    for (; cursor < group.size(); ++cursor) {
-        const CFetchIndex::Entry& entry = group[cursor];
-        if (entry.count != static_cast<std::uint32_t>(length) || m_szDictionary[entry.opener] != LF)
-            continue;  // another length, or used: the scan steps over it
-        if (!possible) {
-            ++rejected;
-            continue;
-        }
-        const char* word = m_szDictionary + entry.opener + 1;
+    // Most candidates fail on their first two letters: those are told apart
+    // from compact codes, without reading the table.
+    const int segment = std::min(length, 15) - 1;
+    const std::uint8_t* const first = m_fetchIndex.First(segment).data();
+    const std::uint8_t* const second = m_fetchIndex.Second(segment).data();
+    const std::uint8_t* const used = m_fetchIndex.Used(segment).data();
+    const bool uniform = m_fetchIndex.Uniform(segment, static_cast<std::uint32_t>(length));
+    const std::size_t size = group.size();
+    constexpr std::uint32_t kOther = 1u << CFetchIndex::kOtherCode;
+    const std::uint32_t firstMask = possible ? (allowed[0] | kOther) : 0;
+    const std::uint32_t secondMask =
+        possible ? ((length > 1 ? allowed[1] : 0) | kOther | (1u << CFetchIndex::kNoCode)) : 0;
+
+    // The test of a candidate that passed its first two letters.
+    auto fits = [&](std::size_t o) {
+        const char* word = m_szDictionary + group[o].opener + 1;
         int i = 0;
         for (; i < length; ++i) {
             const char b = word[i];
             int bit;
             if (b >= 'A' && b <= 'Z') bit = b - 'A';
             else if (b == ' ') bit = 26;
-            else break;  // not a letter: the full test decides
-            if (!((allowed[i] >> bit) & 1)) break;
+            else return true;  // not a letter: the full test decides
+            if (!((allowed[i] >> bit) & 1)) return false;
         }
-        if (i < length && ((word[i] >= 'A' && word[i] <= 'Z') || word[i] == ' ')) {
+        const bool trailingBlack = end <= n - 1 && word[length - 1] != ' ';
+        return trailingBlack ? restWithBlack : restWithout;
+    };
+
+    std::uint64_t rejected = 0;
+    if (uniform) {
+        // Sixty-four entries at a time: unused, with an allowed first and
+        // second byte. Every unused entry passed over counts as tested.
+        int firstCodes[CFetchIndex::kNoCode + 1];
+        int secondCodes[CFetchIndex::kNoCode + 1];
+        int firstCount = 0;
+        int secondCount = 0;
+        for (int code = 0; code <= CFetchIndex::kNoCode; ++code) {
+            if ((firstMask >> code) & 1) firstCodes[firstCount++] = code;
+            if ((secondMask >> code) & 1) secondCodes[secondCount++] = code;
+        }
+        const std::uint64_t* const unusedBits = m_fetchIndex.UnusedBits(segment);
+        const std::size_t words = (size + 63) / 64;
+        for (std::size_t w = cursor / 64; w < words; ++w) {
+            std::uint64_t unused = unusedBits[w];
+            if (w == cursor / 64) unused &= ~std::uint64_t{0} << (cursor % 64);
+            std::uint64_t firstOk = 0;
+            for (int k = 0; k < firstCount; ++k)
+                firstOk |= m_fetchIndex.CodeBits(segment, 0, firstCodes[k])[w];
+            std::uint64_t candidates = unused & firstOk;
+            if (candidates) {
+                std::uint64_t secondOk = 0;
+                for (int k = 0; k < secondCount; ++k)
+                    secondOk |= m_fetchIndex.CodeBits(segment, 1, secondCodes[k])[w];
+                candidates &= secondOk;
+            }
+            while (candidates) {
+                const int bit = __builtin_ctzll(candidates);
+                const std::size_t o = w * 64 + static_cast<std::size_t>(bit);
+                if (fits(o)) {
+                    rejected += static_cast<std::uint64_t>(
+                        __builtin_popcountll(unused & ((std::uint64_t{1} << bit) - 1)));
+                    CountRejectedChecks(rejected);
+                    cursor = o;
+                    return static_cast<int>(o);
+                }
+                candidates &= candidates - 1;
+            }
+            rejected += static_cast<std::uint64_t>(__builtin_popcountll(unused));
+        }
+        cursor = size;
+        CountRejectedChecks(rejected);
+        return -1;
+    }
+
+    for (; cursor < size; ++cursor) {
+        if (used[cursor]) continue;  // the scan steps over used entries
+        if (group[cursor].count != static_cast<std::uint32_t>(length)) continue;
+        if (!((firstMask >> first[cursor]) & 1) || !((secondMask >> second[cursor]) & 1) ||
+            !fits(cursor)) {
             ++rejected;
             continue;
-        }
-        if (i == length) {
-            const bool trailingBlack = end <= n - 1 && word[length - 1] != ' ';
-            if (!(trailingBlack ? restWithBlack : restWithout)) {
-                ++rejected;
-                continue;
-            }
         }
         CountRejectedChecks(rejected);
         return static_cast<int>(cursor);

@@ -77,11 +77,22 @@ bool CPrefixIndex::Find(std::string_view pattern, int from, int to) const {
     return false;
 }
 
+namespace {
+std::uint8_t Code(char b) {
+    if (b >= 'A' && b <= 'Z') return static_cast<std::uint8_t>(b - 'A');
+    return b == ' ' ? CFetchIndex::kSpaceCode : CFetchIndex::kOtherCode;
+}
+}  // namespace
+
 void CFetchIndex::Build(const char* table, const int bounds[16]) {
     m_bReady = false;
     for (int k = 0; k < 15; ++k) {
         std::vector<Entry>& group = m_aGroups[k];
         group.clear();
+        m_aFirst[k].clear();
+        m_aSecond[k].clear();
+        m_aUsed[k].clear();
+        m_anUniformCount[k] = 0;
         for (int p = bounds[k]; p < bounds[k + 1]; ++p) {
             if (table[p] != LF && table[p] != TAB) continue;
             // The fetch copies the byte after the line feed, then every byte
@@ -93,10 +104,44 @@ void CFetchIndex::Build(const char* table, const int bounds[16]) {
             }
             if (table[p + 1] == LF || table[p + 1] == TAB) return;
             group.push_back({static_cast<std::uint32_t>(p), count});
+            m_aFirst[k].push_back(Code(table[p + 1]));
+            m_aSecond[k].push_back(count > 1 ? Code(table[p + 2]) : kNoCode);
+            m_aUsed[k].push_back(table[p] == TAB ? 1 : 0);
             p += static_cast<int>(count);
+        }
+        if (!group.empty()) {
+            m_anUniformCount[k] = group[0].count;
+            for (const Entry& entry : group)
+                if (entry.count != group[0].count) m_anUniformCount[k] = 0;
+        }
+        const std::size_t words = (group.size() + 63) / 64;
+        m_aUnusedBits[k].assign(words, 0);
+        for (auto& index : m_aCodeBits[k])
+            for (auto& bits : index) bits.assign(words, 0);
+        for (std::size_t o = 0; o < group.size(); ++o) {
+            const std::uint64_t bit = std::uint64_t{1} << (o % 64);
+            if (!m_aUsed[k][o]) m_aUnusedBits[k][o / 64] |= bit;
+            m_aCodeBits[k][0][m_aFirst[k][o]][o / 64] |= bit;
+            m_aCodeBits[k][1][m_aSecond[k][o]][o / 64] |= bit;
         }
     }
     m_bReady = true;
+}
+
+void CFetchIndex::MarkUsed(std::uint32_t opener) {
+    if (!m_bReady) return;
+    for (int k = 0; k < 15; ++k) {
+        const std::vector<Entry>& group = m_aGroups[k];
+        if (group.empty() || opener < group.front().opener || opener > group.back().opener) continue;
+        const auto it = std::lower_bound(group.begin(), group.end(), opener,
+                                         [](const Entry& e, std::uint32_t o) { return e.opener < o; });
+        if (it != group.end() && it->opener == opener) {
+            const auto o = static_cast<std::size_t>(it - group.begin());
+            m_aUsed[k][o] = 1;
+            m_aUnusedBits[k][o / 64] &= ~(std::uint64_t{1} << (o % 64));
+        }
+        return;
+    }
 }
 
 void CEntryStarts::Build(const char* text, std::uint32_t length) {

@@ -21,14 +21,44 @@ public:
         std::uint32_t opener;  // position of the entry's line feed (or tab)
         std::uint32_t count;   // bytes the fetch copies for it
     };
+    // Codes of the first two bytes: 0..25 a letter, 26 a space (the black
+    // square), 27 anything else, 28 none (a one-byte word).
+    static constexpr std::uint8_t kSpaceCode = 26;
+    static constexpr std::uint8_t kOtherCode = 27;
+    static constexpr std::uint8_t kNoCode = 28;
+
     void Build(const char* table, const int bounds[16]);
     void Clear() { m_bReady = false; }
     bool Ready() const { return m_bReady; }
     const std::vector<Entry>& Group(int segment) const { return m_aGroups[segment]; }
+    // Per entry of a group, in the same order: its first two codes, and
+    // whether it is used (its line feed replaced by a tab).
+    const std::vector<std::uint8_t>& First(int segment) const { return m_aFirst[segment]; }
+    const std::vector<std::uint8_t>& Second(int segment) const { return m_aSecond[segment]; }
+    const std::vector<std::uint8_t>& Used(int segment) const { return m_aUsed[segment]; }
+    // True when every entry of the group counts |length| bytes.
+    bool Uniform(int segment, std::uint32_t length) const {
+        return m_anUniformCount[segment] == length;
+    }
+    // The entry opened at |opener| has just been marked used in the table.
+    void MarkUsed(std::uint32_t opener);
+
+    // The same facts as bit sets, 64 entries a word: which entries are
+    // unused, and which have code |code| at byte |index| (0 or 1).
+    const std::uint64_t* UnusedBits(int segment) const { return m_aUnusedBits[segment].data(); }
+    const std::uint64_t* CodeBits(int segment, int index, int code) const {
+        return m_aCodeBits[segment][index][code].data();
+    }
 
 private:
     bool m_bReady = false;
     std::vector<Entry> m_aGroups[15];
+    std::vector<std::uint8_t> m_aFirst[15];
+    std::vector<std::uint8_t> m_aSecond[15];
+    std::vector<std::uint8_t> m_aUsed[15];
+    std::uint32_t m_anUniformCount[15] = {};
+    std::vector<std::uint64_t> m_aUnusedBits[15];
+    std::vector<std::uint64_t> m_aCodeBits[15][2][kNoCode + 1];
 };
 
 // "Does an entry between these two table positions begin with this

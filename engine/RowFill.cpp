@@ -17,6 +17,15 @@ namespace verbal {
 namespace {
 constexpr char LF = 10;
 constexpr char TAB = 9;
+
+// Bits set in a word (without the processor's instruction, which the
+// baseline x86-64 lacks).
+std::uint64_t BitCount(std::uint64_t x) {
+    x = x - ((x >> 1) & 0x5555555555555555ULL);
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return (x * 0x0101010101010101ULL) >> 56;
+}
 }  // namespace
 
 void CVerbalineDoc::ClearRow(int r) {
@@ -334,42 +343,42 @@ int CVerbalineDoc::FetchFitting(int fetch, int pos, std::size_t& cursor) {
     if (uniform) {
         // Sixty-four entries at a time: unused, with an allowed first and
         // second byte. Every unused entry passed over counts as tested.
-        int firstCodes[CFetchIndex::kNoCode + 1];
-        int secondCodes[CFetchIndex::kNoCode + 1];
-        int firstCount = 0;
-        int secondCount = 0;
-        for (int code = 0; code <= CFetchIndex::kNoCode; ++code) {
-            if ((firstMask >> code) & 1) firstCodes[firstCount++] = code;
-            if ((secondMask >> code) & 1) secondCodes[secondCount++] = code;
+        // For each coded byte, the bit sets of the codes allowed there: a
+        // letter the column takes, anything that is not a letter (the full
+        // test decides), and the end of a shorter word.
+        constexpr int kCoded = CFetchIndex::kCodedBytes;
+        const std::uint64_t* codeSets[kCoded][CFetchIndex::kNoCode + 1];
+        int codeCounts[kCoded] = {};
+        for (int i = 0; i < kCoded; ++i) {
+            const std::uint32_t mask = (i < length ? allowed[i] : 0) | kOther |
+                                       (i > 0 ? 1u << CFetchIndex::kNoCode : 0);
+            for (int code = 0; code <= CFetchIndex::kNoCode; ++code)
+                if ((mask >> code) & 1)
+                    codeSets[i][codeCounts[i]++] = m_fetchIndex.CodeBits(segment, i, code);
         }
         const std::uint64_t* const unusedBits = m_fetchIndex.UnusedBits(segment);
         const std::size_t words = (size + 63) / 64;
         for (std::size_t w = cursor / 64; w < words; ++w) {
             std::uint64_t unused = unusedBits[w];
             if (w == cursor / 64) unused &= ~std::uint64_t{0} << (cursor % 64);
-            std::uint64_t firstOk = 0;
-            for (int k = 0; k < firstCount; ++k)
-                firstOk |= m_fetchIndex.CodeBits(segment, 0, firstCodes[k])[w];
-            std::uint64_t candidates = unused & firstOk;
-            if (candidates) {
-                std::uint64_t secondOk = 0;
-                for (int k = 0; k < secondCount; ++k)
-                    secondOk |= m_fetchIndex.CodeBits(segment, 1, secondCodes[k])[w];
-                candidates &= secondOk;
+            std::uint64_t candidates = possible ? unused : 0;
+            for (int i = 0; i < kCoded && candidates; ++i) {
+                std::uint64_t ok = 0;
+                for (int k = 0; k < codeCounts[i]; ++k) ok |= codeSets[i][k][w];
+                candidates &= ok;
             }
             while (candidates) {
                 const int bit = __builtin_ctzll(candidates);
                 const std::size_t o = w * 64 + static_cast<std::size_t>(bit);
                 if (fits(o)) {
-                    rejected += static_cast<std::uint64_t>(
-                        __builtin_popcountll(unused & ((std::uint64_t{1} << bit) - 1)));
+                    rejected += BitCount(unused & ((std::uint64_t{1} << bit) - 1));
                     CountRejectedChecks(rejected);
                     cursor = o;
                     return static_cast<int>(o);
                 }
                 candidates &= candidates - 1;
             }
-            rejected += static_cast<std::uint64_t>(__builtin_popcountll(unused));
+            rejected += BitCount(unused);
         }
         cursor = size;
         CountRejectedChecks(rejected);

@@ -121,8 +121,12 @@ void CFetchIndex::Build(const char* table, const int bounds[16]) {
         for (std::size_t o = 0; o < group.size(); ++o) {
             const std::uint64_t bit = std::uint64_t{1} << (o % 64);
             if (!m_aUsed[k][o]) m_aUnusedBits[k][o / 64] |= bit;
-            m_aCodeBits[k][0][m_aFirst[k][o]][o / 64] |= bit;
-            m_aCodeBits[k][1][m_aSecond[k][o]][o / 64] |= bit;
+            const char* word = table + group[o].opener + 1;
+            for (int i = 0; i < kCodedBytes; ++i) {
+                const std::uint8_t code =
+                    static_cast<std::uint32_t>(i) < group[o].count ? Code(word[i]) : kNoCode;
+                m_aCodeBits[k][i][code][o / 64] |= bit;
+            }
         }
     }
     m_bReady = true;

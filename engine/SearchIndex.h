@@ -43,8 +43,11 @@ public:
     // The entry opened at |opener| has just been marked used in the table.
     void MarkUsed(std::uint32_t opener);
 
+    // How many leading bytes have bit sets of their codes.
+    static constexpr int kCodedBytes = 4;
     // The same facts as bit sets, 64 entries a word: which entries are
-    // unused, and which have code |code| at byte |index| (0 or 1).
+    // unused, and which have code |code| at byte |index| (kNoCode once the
+    // word is over).
     const std::uint64_t* UnusedBits(int segment) const { return m_aUnusedBits[segment].data(); }
     const std::uint64_t* CodeBits(int segment, int index, int code) const {
         return m_aCodeBits[segment][index][code].data();
@@ -58,7 +61,7 @@ private:
     std::vector<std::uint8_t> m_aUsed[15];
     std::uint32_t m_anUniformCount[15] = {};
     std::vector<std::uint64_t> m_aUnusedBits[15];
-    std::vector<std::uint64_t> m_aCodeBits[15][2][kNoCode + 1];
+    std::vector<std::uint64_t> m_aCodeBits[15][kCodedBytes][kNoCode + 1];
 };
 
 // "Does an entry between these two table positions begin with this

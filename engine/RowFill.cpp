@@ -347,25 +347,40 @@ int CVerbalineDoc::FetchFitting(int fetch, int pos, std::size_t& cursor) {
         // letter the column takes, anything that is not a letter (the full
         // test decides), and the end of a shorter word.
         constexpr int kCoded = CFetchIndex::kCodedBytes;
-        const std::uint64_t* codeSets[kCoded][CFetchIndex::kNoCode + 1];
+        constexpr int kCodes = CFetchIndex::kNoCode + 1;
+        // Every entry has exactly one code at each byte, so the entries with
+        // an allowed code are also those without a refused one: whichever
+        // list is shorter is ORed. Bytes that allow fewest codes go first,
+        // as they rule out the most entries.
+        const std::uint64_t* codeSets[kCoded][kCodes];
         int codeCounts[kCoded] = {};
+        bool complement[kCoded] = {};
+        int order[kCoded];
         for (int i = 0; i < kCoded; ++i) {
             const std::uint32_t mask = (i < length ? allowed[i] : 0) | kOther |
                                        (i > 0 ? 1u << CFetchIndex::kNoCode : 0);
-            for (int code = 0; code <= CFetchIndex::kNoCode; ++code)
-                if ((mask >> code) & 1)
+            const int allowedCount = static_cast<int>(BitCount(mask));
+            complement[i] = allowedCount > kCodes - allowedCount;
+            for (int code = 0; code < kCodes; ++code)
+                if (((mask >> code) & 1) != (complement[i] ? 1u : 0u))
                     codeSets[i][codeCounts[i]++] = m_fetchIndex.CodeBits(segment, i, code);
+            order[i] = i;
         }
+        std::sort(order, order + kCoded, [&](int a, int b) {
+            const auto weight = [&](int i) { return complement[i] ? kCodes - codeCounts[i] : codeCounts[i]; };
+            return weight(a) < weight(b);
+        });
         const std::uint64_t* const unusedBits = m_fetchIndex.UnusedBits(segment);
         const std::size_t words = (size + 63) / 64;
         for (std::size_t w = cursor / 64; w < words; ++w) {
             std::uint64_t unused = unusedBits[w];
             if (w == cursor / 64) unused &= ~std::uint64_t{0} << (cursor % 64);
             std::uint64_t candidates = possible ? unused : 0;
-            for (int i = 0; i < kCoded && candidates; ++i) {
-                std::uint64_t ok = 0;
-                for (int k = 0; k < codeCounts[i]; ++k) ok |= codeSets[i][k][w];
-                candidates &= ok;
+            for (int j = 0; j < kCoded && candidates; ++j) {
+                const int i = order[j];
+                std::uint64_t bits = 0;
+                for (int k = 0; k < codeCounts[i]; ++k) bits |= codeSets[i][k][w];
+                candidates &= complement[i] ? ~bits : bits;
             }
             while (candidates) {
                 const int bit = __builtin_ctzll(candidates);

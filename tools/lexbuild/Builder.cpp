@@ -11,16 +11,14 @@ namespace {
 
 constexpr std::size_t kMaxClueLength = 40;
 constexpr std::size_t kShortWord = 4;
-// A synonym is trusted when it lists at least this share of the word's other
-// synonyms, or this many of them.
-constexpr double kMinCoverage = 0.25;
-constexpr int kMinShared = 8;
-constexpr int kMinSharedAlways = 3;
-constexpr double kMinJaccard = 0.12;
-// The second synonym of a clue must be at least this close to the word.
-constexpr double kMinSecondCoverage = 0.35;
-// A rare synonym (one the frequency list lacks) must be this close.
-constexpr double kMinRareCoverage = 0.5;
+// The thesaurus merges the senses of a word into one list, main sense first,
+// and pairs words through any of their meanings (accablement: exonération,
+// through abattement). A synonym is trusted only when each word stands among
+// the first few of the other's list, the two lists share several synonyms,
+// and the synonym is a word people use: the frequency list knows it.
+constexpr int kMaxRank = 4;
+constexpr int kMinShared = 3;
+constexpr int kMinSharedFirst = 2;  // enough for two words first in each other's lists
 
 std::size_t CommonPrefix(const std::string& a, const std::string& b) {
     std::size_t n = 0;
@@ -68,6 +66,18 @@ std::uint8_t PickPerson(std::uint8_t persons) {
     return 0;
 }
 
+// Forms nobody writes or reads in a grid unless they are common: the
+// imperfect subjunctive (fussiez, mangeassions), and the plural of the past
+// historic of verbs that are themselves rare (pédalâmes, pédalèrent).
+bool RareVerbForm(const Analysis& a, bool verbFrequent) {
+    const std::uint16_t other = a.tenses & ~(kSimp | kIpsi);
+    if (other) return false;
+    if (a.tenses & kSimp) return true;
+    const std::uint8_t plural = Person(1, true) | Person(2, true) | Person(3, true);
+    if (a.persons & (Person(1, true) | Person(2, true))) return true;
+    return !verbFrequent && (a.persons & plural);
+}
+
 std::size_t Cp1252Bytes(const std::string& utf8) { return verbal::Utf8ToCp1252(utf8).size(); }
 
 }  // namespace
@@ -75,7 +85,8 @@ std::size_t Cp1252Bytes(const std::string& utf8) { return verbal::Utf8ToCp1252(u
 const char* TierName(int tier) {
     static const char* const kNames[kTierCount] = {
         "listes écrites à la main", "lemmes fréquents", "flexions fréquentes (pluriels, féminins, participes)",
-        "autres lemmes", "formes verbales fréquentes", "autres flexions", "autres formes verbales"};
+        "autres lemmes", "formes verbales fréquentes", "autres flexions",
+        "formes de verbes fréquents", "formes de verbes rares"};
     return tier >= 0 && tier < kTierCount ? kNames[tier] : "?";
 }
 
@@ -93,8 +104,6 @@ struct Builder::Pick {
     int rank = 0;      // place of the synonym in the word's list
     int backRank = 0;  // place of the word in the synonym's list
     int shared = 0;    // synonyms the two lists share
-    bool frequent = false;
-    double cover = 0;  // share of the word's synonyms the synonym also lists
     int score = 0;
 };
 
@@ -108,6 +117,8 @@ void Builder::IndexForms() {
     for (std::uint32_t i = 0; i < forms.size(); ++i) {
         m_formsOfEntry[forms[i].analysis.entry].push_back(i);
         m_entryGenders[forms[i].analysis.entry] |= forms[i].analysis.gender;
+        if (m_in.frequent->count(forms[i].surface))
+            m_frequentLemmas.insert(entries[forms[i].analysis.entry].lemma);
     }
     std::map<std::string, std::uint32_t>& ids = m_lemmaIds;
     m_lemmaOfEntry.resize(entries.size());
@@ -172,43 +183,30 @@ bool Builder::Inflect(const std::string& lemma, std::uint8_t pos, const Analysis
     return false;
 }
 
-bool Builder::ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int& score) const {
+bool Builder::ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int& score,
+                      std::string& used) const {
     const std::string& lemma = m_in.hunspell->Entries()[form.analysis.entry].lemma;
     const Thesaurus& thes = *m_in.thesaurus;
     const std::vector<std::string>& syns = thes.Synonyms(lemma);
-    if (syns.empty()) return false;
+    if (syns.empty() || m_in.lists->excludedPairs.count({lemma, "*"})) return false;
 
     std::vector<Pick> picks;
-    for (std::size_t i = 0; i < syns.size(); ++i) {
+    for (std::size_t i = 0; i < syns.size() && i <= kMaxRank; ++i) {
         const std::string& s = syns[i];
-        if (!IsLowerFrenchWord(s)) continue;
+        if (!IsLowerFrenchWord(s) || !m_frequentLemmas.count(s)) continue;
         const std::vector<std::string>& back = thes.Synonyms(s);
         const auto where = std::find(back.begin(), back.end(), lemma);
-        if (where == back.end()) continue;  // the synonym must list the word back
+        if (where == back.end() || where - back.begin() > kMaxRank) continue;
         if (SharesStem(lemma, s) || SharesStem(form.surface, s) || Blocked(s)) continue;
+        if (m_in.lists->excludedPairs.count({lemma, s})) continue;
         Pick p;
         p.synonym = s;
         p.rank = static_cast<int>(i);
         p.backRank = static_cast<int>(where - back.begin());
         for (const std::string& b : back)
             if (std::find(syns.begin(), syns.end(), b) != syns.end()) ++p.shared;
-        p.frequent = m_in.frequent->count(s) != 0;
-        // The thesaurus merges senses: a synonym of the word's main sense
-        // shares much of its list, one reached through another meaning of a
-        // pivot word shares little. Coverage, not rank, tells them apart.
-        // Short lists are where the noise is (ruade: riposte): a pairing
-        // needs three shared synonyms and some overlap of the two lists.
-        if (p.shared < kMinSharedAlways) continue;
-        const double jaccard = double(p.shared) / double(syns.size() + back.size() - p.shared);
-        if (jaccard < kMinJaccard) continue;
-        const double coverWord = double(p.shared) / double(std::max<std::size_t>(syns.size() - 1, 1));
-        const double coverSyn = double(p.shared) / double(std::max<std::size_t>(back.size() - 1, 1));
-        if (coverWord < kMinCoverage && p.shared < kMinShared) continue;
-        // A clue is read by people: rare words are kept only when very close.
-        if (!p.frequent && coverWord < kMinRareCoverage) continue;
-        p.cover = coverWord;
-        p.score = static_cast<int>(100 * coverWord + 40 * std::min(coverSyn, 1.0)) -
-                  2 * std::min(p.rank, 20) - std::min(p.backRank, 20) + (p.frequent ? 10 : 0);
+        if (p.shared < (p.rank + p.backRank == 0 ? kMinSharedFirst : kMinShared)) continue;
+        p.score = 100 - 15 * (p.rank + p.backRank) + 3 * std::min(p.shared, 10);
         picks.push_back(std::move(p));
     }
     std::stable_sort(picks.begin(), picks.end(),
@@ -226,19 +224,20 @@ bool Builder::ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int
             continue;
         }
         // A second synonym of the same sense makes the clue surer.
-        if (!thes.Lists(first->synonym, p.synonym) && !thes.Lists(p.synonym, first->synonym)) continue;
-        if (p.cover < kMinSecondCoverage || p.shared < 2 || !p.frequent) continue;
+        if (!thes.Lists(first->synonym, p.synonym) || !thes.Lists(p.synonym, first->synonym)) continue;
         if (SharesStem(firstText, text)) continue;
         const std::string both = Capitalise(firstText) + ", " + text;
         if (Length(both) <= kMaxClueLength) {
             clue = both;
             score = first->score + 10;
+            used = first->synonym + "," + p.synonym;
             return true;
         }
     }
     if (!first) return false;
     clue = Capitalise(firstText);
     score = first->score;
+    used = first->synonym;
     return Length(clue) <= kMaxClueLength;
 }
 
@@ -260,10 +259,17 @@ std::vector<Chosen> Builder::Candidates() {
 
         std::vector<std::pair<std::uint8_t, int>> tries;  // part of speech, tier
         if (a.tenses) {
-            if (a.tenses & kInfi) tries.push_back({kVerb, frequent ? kTierFrequentLemma : kTierLemma});
-            else if (a.tenses & kPpas)
+            if (a.tenses & kInfi) {
+                tries.push_back({kVerb, frequent ? kTierFrequentLemma : kTierLemma});
+            } else if (a.tenses & kPpas) {
                 tries.push_back({kVerb, frequent ? kTierFrequentInflection : kTierInflection});
-            else tries.push_back({kVerb, frequent ? kTierFrequentVerbForm : kTierVerbForm});
+            } else if (frequent) {
+                tries.push_back({kVerb, kTierFrequentVerbForm});
+            } else {
+                const bool verbFrequent = m_frequentLemmas.count(lemma) != 0;
+                if (RareVerbForm(a, verbFrequent)) continue;
+                tries.push_back({kVerb, verbFrequent ? kTierVerbForm : kTierRareVerbForm});
+            }
         } else {
             const bool isLemma = form.surface == lemma;
             const int tier = isLemma ? (frequent ? kTierFrequentLemma : kTierLemma)
@@ -275,7 +281,8 @@ std::vector<Chosen> Builder::Candidates() {
         for (auto [pos, tier] : tries) {
             std::string clue;
             int score = 0;
-            if (!ClueFor(form, pos, clue, score)) continue;
+            std::string used;
+            if (!ClueFor(form, pos, clue, score, used)) continue;
             auto it = best.find(word);
             if (it != best.end() &&
                 (it->second.tier < tier || (it->second.tier == tier && it->second.score >= score)))
@@ -286,6 +293,8 @@ std::vector<Chosen> Builder::Candidates() {
             c.tier = tier;
             c.score = score;
             c.source = pos == kVerb ? "verbe" : pos == kAdj ? "adjectif" : pos == kNoun ? "nom" : "adverbe";
+            c.lemma = lemma;
+            c.synonyms = used;
             best[word] = c;
             break;
         }

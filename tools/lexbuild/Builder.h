@@ -27,8 +27,9 @@ enum Tier : int {
     kTierLemma = 3,
     kTierFrequentVerbForm = 4,
     kTierInflection = 5,
-    kTierVerbForm = 6,
-    kTierCount = 7,
+    kTierVerbForm = 6,       // forms of frequent verbs
+    kTierRareVerbForm = 7,   // forms of the other verbs
+    kTierCount = 8,
 };
 const char* TierName(int tier);
 
@@ -38,6 +39,8 @@ struct Chosen {
     int tier = 0;
     std::string source;  // a hand list's name, or the kind of automatic clue
     int score = 0;
+    std::string lemma;     // for an automatic clue: the word's lemma and the synonyms used
+    std::string synonyms;
 };
 
 struct Limits {
@@ -78,7 +81,7 @@ private:
     void IndexForms();
     bool Inflect(const std::string& lemma, std::uint8_t pos, const Analysis& like,
                  const Analysis& answerEntry, std::string& out) const;
-    bool ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int& score) const;
+    bool ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int& score, std::string& used) const;
 
     Inputs m_in;
     std::vector<std::string> m_handFaults;
@@ -88,6 +91,7 @@ private:
     std::map<std::string, std::uint32_t> m_lemmaIds;
     std::vector<std::uint32_t> m_lemmaOfEntry;
     std::vector<std::uint8_t> m_entryGenders;  // genders the entry's forms take
+    std::set<std::string> m_frequentLemmas;    // lemmas one of whose forms is frequent
 };
 
 }  // namespace lexbuild

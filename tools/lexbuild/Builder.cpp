@@ -17,6 +17,7 @@ constexpr std::size_t kShortWord = 4;
 // the first few of the other's list, the two lists share several synonyms,
 // and the synonym is a word people use: the frequency list knows it.
 constexpr int kMaxRank = 4;
+constexpr int kMaxVerbRank = 6;
 constexpr int kMinShared = 3;
 constexpr int kMinSharedFirst = 2;  // enough for two words first in each other's lists
 
@@ -191,12 +192,15 @@ bool Builder::ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int
     if (syns.empty() || m_in.lists->excludedPairs.count({lemma, "*"})) return false;
 
     std::vector<Pick> picks;
-    for (std::size_t i = 0; i < syns.size() && i <= kMaxRank; ++i) {
+    // Verbs have fewer senses in the thesaurus than nouns: their lists go a
+    // little further before they wander.
+    const int maxRank = pos == kVerb ? kMaxVerbRank : kMaxRank;
+    for (std::size_t i = 0; i < syns.size() && static_cast<int>(i) <= maxRank; ++i) {
         const std::string& s = syns[i];
         if (!IsLowerFrenchWord(s) || !m_frequentLemmas.count(s)) continue;
         const std::vector<std::string>& back = thes.Synonyms(s);
         const auto where = std::find(back.begin(), back.end(), lemma);
-        if (where == back.end() || where - back.begin() > kMaxRank) continue;
+        if (where == back.end() || where - back.begin() > maxRank) continue;
         if (SharesStem(lemma, s) || SharesStem(form.surface, s) || Blocked(s)) continue;
         if (m_in.lists->excludedPairs.count({lemma, s})) continue;
         Pick p;

@@ -18,6 +18,8 @@ constexpr std::size_t kShortWord = 4;
 // and the synonym is a word people use: the frequency list knows it.
 constexpr int kMaxRank = 4;
 constexpr int kMaxVerbRank = 6;
+constexpr int kMaxNounRank = 2;
+constexpr int kMaxSecondRank = 2;
 constexpr int kMinShared = 3;
 constexpr int kMinSharedFirst = 2;  // enough for two words first in each other's lists
 
@@ -193,8 +195,9 @@ bool Builder::ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int
 
     std::vector<Pick> picks;
     // Verbs have fewer senses in the thesaurus than nouns: their lists go a
-    // little further before they wander.
-    const int maxRank = pos == kVerb ? kMaxVerbRank : kMaxRank;
+    // little further before they wander. Noun lists soon turn to kinds and
+    // neighbours of the thing (abeille: reine, bourdon; violon: alto).
+    const int maxRank = pos == kVerb ? kMaxVerbRank : pos == kNoun ? kMaxNounRank : kMaxRank;
     for (std::size_t i = 0; i < syns.size() && static_cast<int>(i) <= maxRank; ++i) {
         const std::string& s = syns[i];
         if (!IsLowerFrenchWord(s) || !m_frequentLemmas.count(s)) continue;
@@ -227,7 +230,9 @@ bool Builder::ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int
             firstText = text;
             continue;
         }
-        // A second synonym of the same sense makes the clue surer.
+        // A second synonym of the same sense makes the clue surer; for a
+        // noun it is too often a neighbour rather than a synonym.
+        if (pos == kNoun || p.rank > kMaxSecondRank || p.backRank > kMaxSecondRank) continue;
         if (!thes.Lists(first->synonym, p.synonym) || !thes.Lists(p.synonym, first->synonym)) continue;
         if (SharesStem(firstText, text)) continue;
         const std::string both = Capitalise(firstText) + ", " + text;

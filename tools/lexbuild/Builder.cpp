@@ -11,6 +11,7 @@ namespace {
 
 constexpr std::size_t kMaxClueLength = 40;
 constexpr std::size_t kShortWord = 4;
+constexpr std::size_t kHandOnly = 4;
 // The thesaurus merges the senses of a word into one list, main sense first,
 // and pairs words through any of their meanings (accablement: exonération,
 // through abattement). A synonym is trusted only when each word stands among
@@ -258,8 +259,9 @@ std::vector<Chosen> Builder::Candidates() {
     for (const Form& form : forms) {
         if (!IsLowerFrenchWord(form.surface)) continue;
         const std::string word = Fold(form.surface);
-        // Two-letter words are all written by hand.
-        if (word.size() < 3 || word.size() > 15) continue;
+        // Words of up to four letters are in every grid: they are all
+        // written by hand.
+        if (word.size() <= kHandOnly || word.size() > 15) continue;
         if (m_in.lists->excluded.count(word) || m_in.lists->blocked.count(word)) continue;
         const Analysis& a = form.analysis;
         const std::string& lemma = entries[a.entry].lemma;

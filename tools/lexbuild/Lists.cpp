@@ -104,7 +104,7 @@ bool ParseExclusionList(const std::string& text, const std::string& source, Hand
 }
 
 bool LoadHandLists(const std::string& dir, HandLists& lists, std::string& error) {
-    for (const char* name : {"lettres.txt", "mots2.txt", "mots3.txt", "lieux.txt", "mots.txt"}) {
+    for (const char* name : {"lettres.txt", "mots2.txt", "mots3.txt", "mots4.txt", "lieux.txt", "mots.txt"}) {
         std::string text;
         if (!ReadText(dir + "/" + name, text)) {
             error = "liste introuvable : " + dir + "/" + name;

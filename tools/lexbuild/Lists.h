@@ -39,8 +39,8 @@ bool ParseWordList(const std::string& text, const std::string& source, std::set<
 bool ParseExclusionList(const std::string& text, const std::string& source, HandLists& lists,
                         std::string& error);
 
-// Reads every list of |dir|: lettres.txt, mots2.txt, mots3.txt, lieux.txt,
-// mots.txt (clue lists, in this order), exclus.txt and bannis.txt.
+// Reads every list of |dir|: lettres.txt, mots2.txt, mots3.txt, mots4.txt,
+// lieux.txt, mots.txt (clue lists, in this order), exclus.txt and bannis.txt.
 bool LoadHandLists(const std::string& dir, HandLists& lists, std::string& error);
 
 }  // namespace lexbuild

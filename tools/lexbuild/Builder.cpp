@@ -18,7 +18,7 @@ constexpr std::size_t kHandOnly = 4;
 // the first few of the other's list, the two lists share several synonyms,
 // and the synonym is a word people use: the frequency list knows it.
 constexpr int kMaxRank = 4;
-constexpr int kMaxVerbRank = 6;
+constexpr int kMaxVerbRank = 8;
 constexpr int kMaxNounRank = 2;
 constexpr int kMaxSecondRank = 2;
 constexpr int kMinShared = 3;
@@ -70,16 +70,18 @@ std::uint8_t PickPerson(std::uint8_t persons) {
     return 0;
 }
 
-// Forms nobody writes or reads in a grid unless they are common: the
-// imperfect subjunctive (fussiez, mangeassions), and the plural of the past
-// historic of verbs that are themselves rare (pédalâmes, pédalèrent).
+// Forms nobody writes or reads in a grid unless they are common: the first
+// and second persons of the imperfect subjunctive (fussiez, mangeassions)
+// and of the plural past historic (mangeâmes), and any of these two tenses
+// of verbs that are themselves rare, but for the third person singular of
+// the past historic (pédala).
 bool RareVerbForm(const Analysis& a, bool verbFrequent) {
     const std::uint16_t other = a.tenses & ~(kSimp | kIpsi);
     if (other) return false;
-    if (a.tenses & kSimp) return true;
-    const std::uint8_t plural = Person(1, true) | Person(2, true) | Person(3, true);
-    if (a.persons & (Person(1, true) | Person(2, true))) return true;
-    return !verbFrequent && (a.persons & plural);
+    const std::uint8_t third = Person(3, false) | Person(3, true);
+    if (!(a.persons & third)) return a.persons & (Person(1, true) | Person(2, true)) || (a.tenses & kSimp);
+    if (verbFrequent) return false;
+    return (a.tenses & kSimp) || !(a.persons & Person(3, false));
 }
 
 std::size_t Cp1252Bytes(const std::string& utf8) { return verbal::Utf8ToCp1252(utf8).size(); }
@@ -134,6 +136,13 @@ void Builder::IndexForms() {
         }
         m_lemmaOfEntry[e] = it->second;
         m_entriesOfLemma[it->second].push_back(e);
+    }
+    for (const Form& f : forms) {
+        if (!IsLowerFrenchWord(f.surface)) continue;
+        std::set<std::uint32_t>& lemmas = m_lemmasOfWord[Fold(f.surface)];
+        lemmas.insert(m_lemmaOfEntry[f.analysis.entry]);
+        if (!f.analysis.tenses && (f.analysis.pos & (kNoun | kAdj)))
+            m_nominalSurfaces.insert(f.surface);
     }
 }
 
@@ -225,6 +234,9 @@ bool Builder::ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int
     for (const Pick& p : picks) {
         std::string text;
         if (!Inflect(p.synonym, pos, form.analysis, form.analysis, text)) continue;
+        // A verb form that is also a noun or an adjective of another word
+        // misleads (RIONS: "Marrons", BAIES: "Rêves").
+        if (pos == kVerb && text != p.synonym && m_nominalSurfaces.count(text)) continue;
         if (SharesStem(form.surface, text) || Fold(text) == Fold(form.surface) || Blocked(text)) continue;
         if (!first) {
             first = &p;
@@ -267,9 +279,14 @@ std::vector<Chosen> Builder::Candidates() {
         const std::string& lemma = entries[a.entry].lemma;
         if (Blocked(lemma)) continue;
         const bool frequent = m_in.frequent->count(form.surface) != 0;
+        // A grid word spelled like forms of several words (BAIES: baie and
+        // bayer, CHUTE: chute and chuter) is read as its noun or adjective:
+        // a clue from a conjugated verb would mislead.
+        const bool homograph = m_lemmasOfWord[word].size() > 1;
 
         std::vector<std::pair<std::uint8_t, int>> tries;  // part of speech, tier
         if (a.tenses) {
+            if (homograph && !(a.tenses & kInfi)) continue;
             if (a.tenses & kInfi) {
                 tries.push_back({kVerb, frequent ? kTierFrequentLemma : kTierLemma});
             } else if (a.tenses & kPpas) {

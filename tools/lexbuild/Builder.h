@@ -92,6 +92,8 @@ private:
     std::vector<std::uint32_t> m_lemmaOfEntry;
     std::vector<std::uint8_t> m_entryGenders;  // genders the entry's forms take
     std::set<std::string> m_frequentLemmas;    // lemmas one of whose forms is frequent
+    std::map<std::string, std::set<std::uint32_t>> m_lemmasOfWord;  // grid word: lemma ids
+    std::set<std::string> m_nominalSurfaces;   // forms of nouns and adjectives
 };
 
 }  // namespace lexbuild

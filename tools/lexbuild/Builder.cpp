@@ -84,6 +84,13 @@ bool RareVerbForm(const Analysis& a, bool verbFrequent) {
     return (a.tenses & kSimp) || !(a.persons & Person(3, false));
 }
 
+constexpr int kRareTensePenalty = 40;
+
+int TenseRarity(std::uint16_t tenses) {
+    if (tenses & ~(kSimp | kIpsi)) return 0;
+    return tenses & kIpsi ? 1 : 2;
+}
+
 std::size_t Cp1252Bytes(const std::string& utf8) { return verbal::Utf8ToCp1252(utf8).size(); }
 
 }  // namespace
@@ -311,6 +318,9 @@ std::vector<Chosen> Builder::Candidates() {
             int score = 0;
             std::string used;
             if (!ClueFor(form, pos, clue, score, used)) continue;
+            // A grid word that is several forms of one verb (RALENTIT,
+            // ralentît) is read as its commonest one.
+            if (pos == kVerb) score -= kRareTensePenalty * TenseRarity(a.tenses);
             auto it = best.find(word);
             if (it != best.end() &&
                 (it->second.tier < tier || (it->second.tier == tier && it->second.score >= score)))

@@ -84,8 +84,6 @@ bool RareVerbForm(const Analysis& a, bool verbFrequent) {
     return (a.tenses & kSimp) || !(a.persons & Person(3, false));
 }
 
-constexpr int kRareTensePenalty = 40;
-
 int TenseRarity(std::uint16_t tenses) {
     if (tenses & ~(kSimp | kIpsi)) return 0;
     return tenses & kIpsi ? 1 : 2;
@@ -275,6 +273,14 @@ std::vector<Chosen> Builder::Candidates() {
     const std::vector<Entry>& entries = m_in.hunspell->Entries();
     std::map<std::string, Chosen> best;
 
+    std::map<std::string, int> commonest;  // grid word: the least rare tense of its verb forms
+    for (const Form& form : forms) {
+        if (!form.analysis.tenses || !IsLowerFrenchWord(form.surface)) continue;
+        const std::string word = Fold(form.surface);
+        const auto it = commonest.find(word);
+        const int rarity = TenseRarity(form.analysis.tenses);
+        if (it == commonest.end() || rarity < it->second) commonest[word] = rarity;
+    }
     for (const Form& form : forms) {
         if (!IsLowerFrenchWord(form.surface)) continue;
         const std::string word = Fold(form.surface);
@@ -319,8 +325,9 @@ std::vector<Chosen> Builder::Candidates() {
             std::string used;
             if (!ClueFor(form, pos, clue, score, used)) continue;
             // A grid word that is several forms of one verb (RALENTIT,
-            // ralentît) is read as its commonest one.
-            if (pos == kVerb) score -= kRareTensePenalty * TenseRarity(a.tenses);
+            // ralentît) is read as its commonest one: a clue for a rarer
+            // one would mislead.
+            if (pos == kVerb && TenseRarity(a.tenses) > commonest[word]) continue;
             auto it = best.find(word);
             if (it != best.end() &&
                 (it->second.tier < tier || (it->second.tier == tier && it->second.score >= score)))

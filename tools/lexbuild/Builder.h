@@ -11,6 +11,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Hunspell.h"
@@ -34,6 +35,11 @@ enum Tier : int {
 const char* TierName(int tier);
 
 struct Chosen {
+    Chosen() = default;
+    Chosen(std::string w, std::string c, int t, std::string src, int sc, std::string l = {}, std::string syn = {})
+        : word(std::move(w)), clue(std::move(c)), tier(t), source(std::move(src)), score(sc), lemma(std::move(l)),
+          synonyms(std::move(syn)) {}
+
     std::string word;    // A..Z, 1 to 15 letters
     std::string clue;    // UTF-8
     int tier = 0;

@@ -1,10 +1,13 @@
 // Chooses the words of the dictionary and writes a clue for each.
 //
-// Clues come from the hand lists first. Every other word gets a synonym from
-// the thesaurus, put in the word's own inflection (CHATS "Matous", MANGEAIT
-// "Dévorait"), and only when the pairing looks safe: the synonym lists the
-// word back, has the word's part of speech, can be inflected the same way and
-// shares no stem with it. A word without such a clue is left out.
+// Clues come from the hand lists first; words of up to four letters, which
+// every grid uses, get no other. Every longer word may get a synonym from the
+// thesaurus, put in the word's own inflection (CHATS "Matous", MANGEAIT
+// "Dévorait"), and only when the pairing looks safe: each word stands near
+// the head of the other's list, the two lists share synonyms, the synonym is
+// a frequent word of the same part of speech, can be inflected the same way,
+// shares no stem with the word and was not excluded on review. A word without
+// such a clue is left out.
 #pragma once
 
 #include <cstdint>

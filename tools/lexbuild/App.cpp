@@ -19,9 +19,10 @@ const char* const kUsage =
     "Utilisation :\n"
     "  lexbuild --aff fr.aff --dic fr.dic --thesaurus thes_fr.dat --frequent mots.txt\n"
     "           --lists DOSSIER --out DOSSIER [--pins FICHIER] [--max-words N]\n"
-    "           [--sample N] [--dump FICHIER]\n"
+    "           [--sample N] [--seed TEXTE] [--dump FICHIER]\n"
     "  Écrit Standard.lex, Standard.dex et Standard.stats.txt dans le dossier --out.\n"
-    "  --sample N affiche N mots tirés au hasard (toujours les mêmes) avec leur définition ;\n"
+    "  --sample N affiche N mots tirés au hasard (toujours les mêmes pour un même --seed)\n"
+    "  avec leur définition ;\n"
     "  --dump écrit tous les mots candidats avec leur définition, leur rang et leur note.\n";
 
 bool ReadFile(const std::string& path, std::string& text) {
@@ -86,7 +87,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         std::istringstream in(freq);
         std::string line;
         while (std::getline(in, line)) {
-            line = Trim(line);
+            // Words met in capitals (titles, headings) count as well.
+            line = Lower(Trim(line));
             if (IsLowerFrenchWord(line)) frequent.insert(line);
         }
     }
@@ -110,7 +112,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (opt.count("--dump")) {
         std::ostringstream all;
         for (const Chosen& c : candidates)
-            all << c.word << "\t" << c.clue << "\t" << c.source << "\t" << c.tier << "\t" << c.score << "\n";
+            all << c.word << "\t" << c.clue << "\t" << c.source << "\t" << c.tier << "\t" << c.score << "\t"
+                << c.lemma << "\t" << c.synonyms << "\n";
         WriteFile(opt["--dump"], all.str());
     }
 
@@ -137,8 +140,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         std::vector<const Chosen*> pool;
         for (const Chosen& c : chosen)
             if (c.word.size() >= 2) pool.push_back(&c);
-        std::stable_sort(pool.begin(), pool.end(), [](const Chosen* a, const Chosen* b) {
-            return Hash("echantillon" + a->word) < Hash("echantillon" + b->word);
+        const std::string seed = opt.count("--seed") ? opt["--seed"] : "echantillon";
+        std::stable_sort(pool.begin(), pool.end(), [&seed](const Chosen* a, const Chosen* b) {
+            return Hash(seed + a->word) < Hash(seed + b->word);
         });
         const std::size_t n = std::min<std::size_t>(std::stoul(opt["--sample"]), pool.size());
         for (std::size_t i = 0; i < n; ++i)

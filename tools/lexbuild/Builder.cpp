@@ -11,16 +11,18 @@ namespace {
 
 constexpr std::size_t kMaxClueLength = 40;
 constexpr std::size_t kShortWord = 4;
-// A synonym is trusted when it lists at least this share of the word's other
-// synonyms, or this many of them.
-constexpr double kMinCoverage = 0.25;
-constexpr int kMinShared = 8;
-constexpr int kMinSharedAlways = 3;
-constexpr double kMinJaccard = 0.12;
-// The second synonym of a clue must be at least this close to the word.
-constexpr double kMinSecondCoverage = 0.35;
-// A rare synonym (one the frequency list lacks) must be this close.
-constexpr double kMinRareCoverage = 0.5;
+constexpr std::size_t kHandOnly = 4;
+// The thesaurus merges the senses of a word into one list, main sense first,
+// and pairs words through any of their meanings (accablement: exonération,
+// through abattement). A synonym is trusted only when each word stands among
+// the first few of the other's list, the two lists share several synonyms,
+// and the synonym is a word people use: the frequency list knows it.
+constexpr int kMaxRank = 4;
+constexpr int kMaxVerbRank = 8;
+constexpr int kMaxNounRank = 2;
+constexpr int kMaxSecondRank = 2;
+constexpr int kMinShared = 3;
+constexpr int kMinSharedFirst = 2;  // enough for two words first in each other's lists
 
 std::size_t CommonPrefix(const std::string& a, const std::string& b) {
     std::size_t n = 0;
@@ -68,6 +70,25 @@ std::uint8_t PickPerson(std::uint8_t persons) {
     return 0;
 }
 
+// Forms nobody writes or reads in a grid unless they are common: the first
+// and second persons of the imperfect subjunctive (fussiez, mangeassions)
+// and of the plural past historic (mangeâmes), and any of these two tenses
+// of verbs that are themselves rare, but for the third person singular of
+// the past historic (pédala).
+bool RareVerbForm(const Analysis& a, bool verbFrequent) {
+    const std::uint16_t other = a.tenses & ~(kSimp | kIpsi);
+    if (other) return false;
+    const std::uint8_t third = Person(3, false) | Person(3, true);
+    if (!(a.persons & third)) return a.persons & (Person(1, true) | Person(2, true)) || (a.tenses & kSimp);
+    if (verbFrequent) return false;
+    return (a.tenses & kSimp) || !(a.persons & Person(3, false));
+}
+
+int TenseRarity(std::uint16_t tenses) {
+    if (tenses & ~(kSimp | kIpsi)) return 0;
+    return tenses & kIpsi ? 1 : 2;
+}
+
 std::size_t Cp1252Bytes(const std::string& utf8) { return verbal::Utf8ToCp1252(utf8).size(); }
 
 }  // namespace
@@ -75,7 +96,8 @@ std::size_t Cp1252Bytes(const std::string& utf8) { return verbal::Utf8ToCp1252(u
 const char* TierName(int tier) {
     static const char* const kNames[kTierCount] = {
         "listes écrites à la main", "lemmes fréquents", "flexions fréquentes (pluriels, féminins, participes)",
-        "autres lemmes", "formes verbales fréquentes", "autres flexions", "autres formes verbales"};
+        "autres lemmes", "formes verbales fréquentes", "autres flexions",
+        "formes de verbes fréquents", "formes de verbes rares"};
     return tier >= 0 && tier < kTierCount ? kNames[tier] : "?";
 }
 
@@ -93,8 +115,6 @@ struct Builder::Pick {
     int rank = 0;      // place of the synonym in the word's list
     int backRank = 0;  // place of the word in the synonym's list
     int shared = 0;    // synonyms the two lists share
-    bool frequent = false;
-    double cover = 0;  // share of the word's synonyms the synonym also lists
     int score = 0;
 };
 
@@ -108,6 +128,8 @@ void Builder::IndexForms() {
     for (std::uint32_t i = 0; i < forms.size(); ++i) {
         m_formsOfEntry[forms[i].analysis.entry].push_back(i);
         m_entryGenders[forms[i].analysis.entry] |= forms[i].analysis.gender;
+        if (m_in.frequent->count(forms[i].surface))
+            m_frequentLemmas.insert(entries[forms[i].analysis.entry].lemma);
     }
     std::map<std::string, std::uint32_t>& ids = m_lemmaIds;
     m_lemmaOfEntry.resize(entries.size());
@@ -119,6 +141,13 @@ void Builder::IndexForms() {
         }
         m_lemmaOfEntry[e] = it->second;
         m_entriesOfLemma[it->second].push_back(e);
+    }
+    for (const Form& f : forms) {
+        if (!IsLowerFrenchWord(f.surface)) continue;
+        std::set<std::uint32_t>& lemmas = m_lemmasOfWord[Fold(f.surface)];
+        lemmas.insert(m_lemmaOfEntry[f.analysis.entry]);
+        if (!f.analysis.tenses && (f.analysis.pos & (kNoun | kAdj)))
+            m_nominalSurfaces.insert(f.surface);
     }
 }
 
@@ -172,43 +201,34 @@ bool Builder::Inflect(const std::string& lemma, std::uint8_t pos, const Analysis
     return false;
 }
 
-bool Builder::ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int& score) const {
+bool Builder::ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int& score,
+                      std::string& used) const {
     const std::string& lemma = m_in.hunspell->Entries()[form.analysis.entry].lemma;
     const Thesaurus& thes = *m_in.thesaurus;
     const std::vector<std::string>& syns = thes.Synonyms(lemma);
-    if (syns.empty()) return false;
+    if (syns.empty() || m_in.lists->excludedPairs.count({lemma, "*"})) return false;
 
     std::vector<Pick> picks;
-    for (std::size_t i = 0; i < syns.size(); ++i) {
+    // Verbs have fewer senses in the thesaurus than nouns: their lists go a
+    // little further before they wander. Noun lists soon turn to kinds and
+    // neighbours of the thing (abeille: reine, bourdon; violon: alto).
+    const int maxRank = pos == kVerb ? kMaxVerbRank : pos == kNoun ? kMaxNounRank : kMaxRank;
+    for (std::size_t i = 0; i < syns.size() && static_cast<int>(i) <= maxRank; ++i) {
         const std::string& s = syns[i];
-        if (!IsLowerFrenchWord(s)) continue;
+        if (!IsLowerFrenchWord(s) || !m_frequentLemmas.count(s)) continue;
         const std::vector<std::string>& back = thes.Synonyms(s);
         const auto where = std::find(back.begin(), back.end(), lemma);
-        if (where == back.end()) continue;  // the synonym must list the word back
+        if (where == back.end() || where - back.begin() > maxRank) continue;
         if (SharesStem(lemma, s) || SharesStem(form.surface, s) || Blocked(s)) continue;
+        if (m_in.lists->excludedPairs.count({lemma, s})) continue;
         Pick p;
         p.synonym = s;
         p.rank = static_cast<int>(i);
         p.backRank = static_cast<int>(where - back.begin());
         for (const std::string& b : back)
             if (std::find(syns.begin(), syns.end(), b) != syns.end()) ++p.shared;
-        p.frequent = m_in.frequent->count(s) != 0;
-        // The thesaurus merges senses: a synonym of the word's main sense
-        // shares much of its list, one reached through another meaning of a
-        // pivot word shares little. Coverage, not rank, tells them apart.
-        // Short lists are where the noise is (ruade: riposte): a pairing
-        // needs three shared synonyms and some overlap of the two lists.
-        if (p.shared < kMinSharedAlways) continue;
-        const double jaccard = double(p.shared) / double(syns.size() + back.size() - p.shared);
-        if (jaccard < kMinJaccard) continue;
-        const double coverWord = double(p.shared) / double(std::max<std::size_t>(syns.size() - 1, 1));
-        const double coverSyn = double(p.shared) / double(std::max<std::size_t>(back.size() - 1, 1));
-        if (coverWord < kMinCoverage && p.shared < kMinShared) continue;
-        // A clue is read by people: rare words are kept only when very close.
-        if (!p.frequent && coverWord < kMinRareCoverage) continue;
-        p.cover = coverWord;
-        p.score = static_cast<int>(100 * coverWord + 40 * std::min(coverSyn, 1.0)) -
-                  2 * std::min(p.rank, 20) - std::min(p.backRank, 20) + (p.frequent ? 10 : 0);
+        if (p.shared < (p.rank + p.backRank == 0 ? kMinSharedFirst : kMinShared)) continue;
+        p.score = 100 - 15 * (p.rank + p.backRank) + 3 * std::min(p.shared, 10);
         picks.push_back(std::move(p));
     }
     std::stable_sort(picks.begin(), picks.end(),
@@ -219,26 +239,32 @@ bool Builder::ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int
     for (const Pick& p : picks) {
         std::string text;
         if (!Inflect(p.synonym, pos, form.analysis, form.analysis, text)) continue;
+        // A verb form that is also a noun or an adjective of another word
+        // misleads (RIONS: "Marrons", BAIES: "Rêves").
+        if (pos == kVerb && text != p.synonym && m_nominalSurfaces.count(text)) continue;
         if (SharesStem(form.surface, text) || Fold(text) == Fold(form.surface) || Blocked(text)) continue;
         if (!first) {
             first = &p;
             firstText = text;
             continue;
         }
-        // A second synonym of the same sense makes the clue surer.
-        if (!thes.Lists(first->synonym, p.synonym) && !thes.Lists(p.synonym, first->synonym)) continue;
-        if (p.cover < kMinSecondCoverage || p.shared < 2 || !p.frequent) continue;
+        // A second synonym of the same sense makes the clue surer; for a
+        // noun it is too often a neighbour rather than a synonym.
+        if (pos == kNoun || p.rank > kMaxSecondRank || p.backRank > kMaxSecondRank) continue;
+        if (!thes.Lists(first->synonym, p.synonym) || !thes.Lists(p.synonym, first->synonym)) continue;
         if (SharesStem(firstText, text)) continue;
         const std::string both = Capitalise(firstText) + ", " + text;
         if (Length(both) <= kMaxClueLength) {
             clue = both;
             score = first->score + 10;
+            used = first->synonym + "," + p.synonym;
             return true;
         }
     }
     if (!first) return false;
     clue = Capitalise(firstText);
     score = first->score;
+    used = first->synonym;
     return Length(clue) <= kMaxClueLength;
 }
 
@@ -247,23 +273,44 @@ std::vector<Chosen> Builder::Candidates() {
     const std::vector<Entry>& entries = m_in.hunspell->Entries();
     std::map<std::string, Chosen> best;
 
+    std::map<std::string, int> commonest;  // grid word: the least rare tense of its verb forms
+    for (const Form& form : forms) {
+        if (!form.analysis.tenses || !IsLowerFrenchWord(form.surface)) continue;
+        const std::string word = Fold(form.surface);
+        const auto it = commonest.find(word);
+        const int rarity = TenseRarity(form.analysis.tenses);
+        if (it == commonest.end() || rarity < it->second) commonest[word] = rarity;
+    }
     for (const Form& form : forms) {
         if (!IsLowerFrenchWord(form.surface)) continue;
         const std::string word = Fold(form.surface);
-        // Two-letter words are all written by hand.
-        if (word.size() < 3 || word.size() > 15) continue;
+        // Words of up to four letters are in every grid: they are all
+        // written by hand.
+        if (word.size() <= kHandOnly || word.size() > 15) continue;
         if (m_in.lists->excluded.count(word) || m_in.lists->blocked.count(word)) continue;
         const Analysis& a = form.analysis;
         const std::string& lemma = entries[a.entry].lemma;
         if (Blocked(lemma)) continue;
         const bool frequent = m_in.frequent->count(form.surface) != 0;
+        // A grid word spelled like forms of several words (BAIES: baie and
+        // bayer, CHUTE: chute and chuter) is read as its noun or adjective:
+        // a clue from a conjugated verb would mislead.
+        const bool homograph = m_lemmasOfWord[word].size() > 1;
 
         std::vector<std::pair<std::uint8_t, int>> tries;  // part of speech, tier
         if (a.tenses) {
-            if (a.tenses & kInfi) tries.push_back({kVerb, frequent ? kTierFrequentLemma : kTierLemma});
-            else if (a.tenses & kPpas)
+            if (homograph && !(a.tenses & kInfi)) continue;
+            if (a.tenses & kInfi) {
+                tries.push_back({kVerb, frequent ? kTierFrequentLemma : kTierLemma});
+            } else if (a.tenses & kPpas) {
                 tries.push_back({kVerb, frequent ? kTierFrequentInflection : kTierInflection});
-            else tries.push_back({kVerb, frequent ? kTierFrequentVerbForm : kTierVerbForm});
+            } else if (frequent) {
+                tries.push_back({kVerb, kTierFrequentVerbForm});
+            } else {
+                const bool verbFrequent = m_frequentLemmas.count(lemma) != 0;
+                if (RareVerbForm(a, verbFrequent)) continue;
+                tries.push_back({kVerb, verbFrequent ? kTierVerbForm : kTierRareVerbForm});
+            }
         } else {
             const bool isLemma = form.surface == lemma;
             const int tier = isLemma ? (frequent ? kTierFrequentLemma : kTierLemma)
@@ -275,7 +322,12 @@ std::vector<Chosen> Builder::Candidates() {
         for (auto [pos, tier] : tries) {
             std::string clue;
             int score = 0;
-            if (!ClueFor(form, pos, clue, score)) continue;
+            std::string used;
+            if (!ClueFor(form, pos, clue, score, used)) continue;
+            // A grid word that is several forms of one verb (RALENTIT,
+            // ralentît) is read as its commonest one: a clue for a rarer
+            // one would mislead.
+            if (pos == kVerb && TenseRarity(a.tenses) > commonest[word]) continue;
             auto it = best.find(word);
             if (it != best.end() &&
                 (it->second.tier < tier || (it->second.tier == tier && it->second.score >= score)))
@@ -286,6 +338,8 @@ std::vector<Chosen> Builder::Candidates() {
             c.tier = tier;
             c.score = score;
             c.source = pos == kVerb ? "verbe" : pos == kAdj ? "adjectif" : pos == kNoun ? "nom" : "adverbe";
+            c.lemma = lemma;
+            c.synonyms = used;
             best[word] = c;
             break;
         }

@@ -1,16 +1,20 @@
 // Chooses the words of the dictionary and writes a clue for each.
 //
-// Clues come from the hand lists first. Every other word gets a synonym from
-// the thesaurus, put in the word's own inflection (CHATS "Matous", MANGEAIT
-// "Dévorait"), and only when the pairing looks safe: the synonym lists the
-// word back, has the word's part of speech, can be inflected the same way and
-// shares no stem with it. A word without such a clue is left out.
+// Clues come from the hand lists first; words of up to four letters, which
+// every grid uses, get no other. Every longer word may get a synonym from the
+// thesaurus, put in the word's own inflection (CHATS "Matous", MANGEAIT
+// "Dévorait"), and only when the pairing looks safe: each word stands near
+// the head of the other's list, the two lists share synonyms, the synonym is
+// a frequent word of the same part of speech, can be inflected the same way,
+// shares no stem with the word and was not excluded on review. A word without
+// such a clue is left out.
 #pragma once
 
 #include <cstdint>
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Hunspell.h"
@@ -27,17 +31,25 @@ enum Tier : int {
     kTierLemma = 3,
     kTierFrequentVerbForm = 4,
     kTierInflection = 5,
-    kTierVerbForm = 6,
-    kTierCount = 7,
+    kTierVerbForm = 6,       // forms of frequent verbs
+    kTierRareVerbForm = 7,   // forms of the other verbs
+    kTierCount = 8,
 };
 const char* TierName(int tier);
 
 struct Chosen {
+    Chosen() = default;
+    Chosen(std::string w, std::string c, int t, std::string src, int sc, std::string l = {}, std::string syn = {})
+        : word(std::move(w)), clue(std::move(c)), tier(t), source(std::move(src)), score(sc), lemma(std::move(l)),
+          synonyms(std::move(syn)) {}
+
     std::string word;    // A..Z, 1 to 15 letters
     std::string clue;    // UTF-8
     int tier = 0;
     std::string source;  // a hand list's name, or the kind of automatic clue
     int score = 0;
+    std::string lemma;     // for an automatic clue: the word's lemma and the synonyms used
+    std::string synonyms;
 };
 
 struct Limits {
@@ -78,7 +90,7 @@ private:
     void IndexForms();
     bool Inflect(const std::string& lemma, std::uint8_t pos, const Analysis& like,
                  const Analysis& answerEntry, std::string& out) const;
-    bool ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int& score) const;
+    bool ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int& score, std::string& used) const;
 
     Inputs m_in;
     std::vector<std::string> m_handFaults;
@@ -88,6 +100,9 @@ private:
     std::map<std::string, std::uint32_t> m_lemmaIds;
     std::vector<std::uint32_t> m_lemmaOfEntry;
     std::vector<std::uint8_t> m_entryGenders;  // genders the entry's forms take
+    std::set<std::string> m_frequentLemmas;    // lemmas one of whose forms is frequent
+    std::map<std::string, std::set<std::uint32_t>> m_lemmasOfWord;  // grid word: lemma ids
+    std::set<std::string> m_nominalSurfaces;   // forms of nouns and adjectives
 };
 
 }  // namespace lexbuild

@@ -76,8 +76,35 @@ bool ParseWordList(const std::string& text, const std::string& source, std::set<
     return true;
 }
 
+bool ParseExclusionList(const std::string& text, const std::string& source, HandLists& lists,
+                        std::string& error) {
+    std::istringstream in(text);
+    std::string line;
+    std::string words;
+    int number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        const std::string trimmed = Trim(line);
+        const std::size_t arrow = trimmed.find('>');
+        if (trimmed.empty() || trimmed[0] == '#' || arrow == std::string::npos) {
+            words += line + "\n";
+            continue;
+        }
+        const std::string lemma = Trim(trimmed.substr(0, arrow));
+        const std::string synonym = Trim(trimmed.substr(arrow + 1));
+        if (!IsLowerFrenchWord(lemma) || (synonym != "*" && !IsLowerFrenchWord(synonym))) {
+            error = source + ", ligne " + std::to_string(number) + " : « " + trimmed +
+                    " » n'est pas de la forme « lemme > synonyme »";
+            return false;
+        }
+        lists.excludedPairs.insert({lemma, synonym});
+        words += "\n";  // keeps the line numbers of the words
+    }
+    return ParseWordList(words, source, lists.excluded, error);
+}
+
 bool LoadHandLists(const std::string& dir, HandLists& lists, std::string& error) {
-    for (const char* name : {"lettres.txt", "mots2.txt", "mots3.txt", "lieux.txt", "mots.txt"}) {
+    for (const char* name : {"lettres.txt", "mots2.txt", "mots3.txt", "mots4.txt", "lieux.txt", "mots.txt"}) {
         std::string text;
         if (!ReadText(dir + "/" + name, text)) {
             error = "liste introuvable : " + dir + "/" + name;
@@ -85,14 +112,15 @@ bool LoadHandLists(const std::string& dir, HandLists& lists, std::string& error)
         }
         if (!ParseClueList(text, name, lists.entries, error)) return false;
     }
-    for (auto [name, set] : {std::pair<const char*, std::set<std::string>*>{"exclus.txt", &lists.excluded},
-                             {"bannis.txt", &lists.blocked}}) {
+    for (const char* name : {"exclus.txt", "bannis.txt"}) {
         std::string text;
         if (!ReadText(dir + "/" + name, text)) {
             error = "liste introuvable : " + dir + "/" + name;
             return false;
         }
-        if (!ParseWordList(text, name, *set, error)) return false;
+        const bool ok = std::string(name) == "exclus.txt" ? ParseExclusionList(text, name, lists, error)
+                                                          : ParseWordList(text, name, lists.blocked, error);
+        if (!ok) return false;
     }
     return true;
 }

@@ -19,6 +19,9 @@ struct HandEntry {
 struct HandLists {
     std::vector<HandEntry> entries;  // in file order; the first entry of a word wins
     std::set<std::string> excluded;  // answers never to ship (A..Z)
+    // Automatic pairings never to use: (lemma, synonym) as spelled, UTF-8;
+    // the synonym "*" stands for every synonym of the lemma.
+    std::set<std::pair<std::string, std::string>> excludedPairs;
     std::set<std::string> blocked;   // offensive words (A..Z), as answers or in clues
 };
 
@@ -31,8 +34,13 @@ bool ParseClueList(const std::string& text, const std::string& source, std::vect
 bool ParseWordList(const std::string& text, const std::string& source, std::set<std::string>& out,
                    std::string& error);
 
-// Reads every list of |dir|: lettres.txt, mots2.txt, mots3.txt, lieux.txt,
-// mots.txt (clue lists, in this order), exclus.txt and bannis.txt.
+// exclus.txt: answers one a line ("SOIT"), and pairings of the thesaurus
+// "lemme > synonyme" (or "lemme > *") that gave wrong or weak clues.
+bool ParseExclusionList(const std::string& text, const std::string& source, HandLists& lists,
+                        std::string& error);
+
+// Reads every list of |dir|: lettres.txt, mots2.txt, mots3.txt, mots4.txt,
+// lieux.txt, mots.txt (clue lists, in this order), exclus.txt and bannis.txt.
 bool LoadHandLists(const std::string& dir, HandLists& lists, std::string& error);
 
 }  // namespace lexbuild

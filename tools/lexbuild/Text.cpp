@@ -115,6 +115,18 @@ bool IsLowerFrenchWord(const std::string& utf8) {
     return true;
 }
 
+std::string Lower(const std::string& utf8) {
+    std::u32string text = Decode(utf8);
+    for (char32_t& c : text) {
+        if (c >= U'A' && c <= U'Z') c = c - U'A' + U'a';
+        else if (c == U'Œ') c = U'œ';
+        else if (c == U'Æ') c = U'æ';
+        else if (c == U'Ÿ') c = U'ÿ';
+        else if (c >= 0xC0 && c <= 0xDE && c != 0xD7) c += 0x20;
+    }
+    return Encode(text);
+}
+
 std::string Capitalise(const std::string& utf8) {
     std::u32string text = Decode(utf8);
     if (text.empty()) return utf8;

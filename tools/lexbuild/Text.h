@@ -22,6 +22,10 @@ std::vector<std::string> FoldedTokens(const std::string& utf8);
 // Lower-case letters of French only (a..z and the accented ones, œ, æ).
 bool IsLowerFrenchWord(const std::string& utf8);
 
+// Lower case of a French word written in capitals or capitalised (ÉTÉ, Été:
+// été); anything else unchanged.
+std::string Lower(const std::string& utf8);
+
 // First letter in capitals (é gives É), the rest unchanged.
 std::string Capitalise(const std::string& utf8);
 

@@ -4,6 +4,7 @@
 
 #include "Builder.h"
 #include "Hunspell.h"
+#include "Lists.h"
 #include "Text.h"
 #include "Thesaurus.h"
 
@@ -24,13 +25,16 @@ const char* const kAff =
     "SFX F+ 0 s/D'Q' [^sxz] is:mas is:pl\n"
     "SFX F+ 0 te/L'D'Q' t is:fem is:sg\n"
     "SFX F+ 0 tes/D'Q' t is:fem is:pl\n"
-    "SFX a0 Y 6\n"
+    "SFX a0 Y 9\n"
     "SFX a0 er er/n'q' er po:infi\n"
     "SFX a0 er e/j'n' [^y]er po:ipre po:spre po:1sg po:3sg\n"
     "SFX a0 er ait/n' [^g]er po:iimp po:3sg\n"
     "SFX a0 ger geait/n' ger po:iimp po:3sg\n"
     "SFX a0 er ent/n' er po:ipre po:3pl!\n"
-    "SFX a0 er é/n' er po:ppas po:adj is:mas is:sg\n";
+    "SFX a0 er é/n' er po:ppas po:adj is:mas is:sg\n"
+    "SFX a0 er ât/n' [^g]er po:simp po:3sg\n"
+    "SFX a0 er eât/n' ger po:simp po:3sg\n"
+    "SFX a0 er assions/n' [^g]er po:simp po:1pl\n";
 
 const char* const kDic =
     "12\n"
@@ -68,7 +72,8 @@ struct Fixture {
     HandLists lists;
     std::map<std::string, Chosen> byWord;
 
-    explicit Fixture(const std::vector<HandEntry>& hand = {}) {
+    explicit Fixture(const std::vector<HandEntry>& hand = {},
+                     const std::set<std::pair<std::string, std::string>>& excludedPairs = {}) {
         std::string error;
         std::string dic = kDic;
         for (int i = 0; i < 1000; ++i) dic += "mot" + std::to_string(i) + " po:nom\n";
@@ -78,6 +83,7 @@ struct Fixture {
         EXPECT_TRUE(thesaurus.Load(thes, error)) << error;
         lists.blocked = {"MERDE"};
         lists.entries = hand;
+        lists.excludedPairs = excludedPairs;
         Builder builder({&hunspell, &thesaurus, &frequent, &lists});
         for (const Chosen& c : builder.Candidates()) byWord[c.word] = c;
     }
@@ -107,27 +113,60 @@ TEST(Hunspell, ExpandsSuffixRulesWithTheirAnalyses) {
 
 TEST(Builder, CluesTakeTheInflectionOfTheWord) {
     Fixture f;
-    EXPECT_EQ(f.Clue("CHAT"), "Matou, félin");
-    EXPECT_EQ(f.Clue("CHATS"), "Matous, félins");
+    // A noun gets one synonym: its neighbours in the thesaurus are often
+    // kinds of the thing rather than synonyms.
+    EXPECT_EQ(f.Clue("CHATS"), "Matous");
     EXPECT_EQ(f.Clue("MANGER"), "Dévorer, avaler");
     EXPECT_EQ(f.Clue("MANGEAIT"), "Dévorait, avalait");
     EXPECT_EQ(f.Clue("MANGENT"), "Dévorent, avalent");
+    EXPECT_EQ(f.Clue("MANGEAT"), "Dévorât, avalât");
     // MANGE and MANGÉ are one grid word: it gets one clue, of one sense.
     EXPECT_EQ(f.Clue("MANGE"), "Dévoré, avalé");
 }
 
 TEST(Builder, LeavesOutWhatItCannotClueSafely) {
     Fixture f;
+    // Words of up to four letters are in every grid: only the hand lists
+    // clue them.
+    EXPECT_EQ(f.Clue("CHAT"), "");
     // CHATTE: no synonym has a feminine of its own.
     EXPECT_EQ(f.Clue("CHATTE"), "");
     // ZINC lists COMPTOIR, which does not list it back (and is no entry).
-    EXPECT_EQ(f.Clue("ZINC"), "");
+    EXPECT_EQ(f.Clue("ZINCS"), "");
     // A blocked word is neither an answer nor part of a clue.
     EXPECT_EQ(f.Clue("MERDE"), "");
     for (const auto& [word, c] : f.byWord) EXPECT_EQ(Fold(c.clue).find("MERDE"), std::string::npos);
     // CHATON and CHAT share a stem: neither clues the other.
-    EXPECT_EQ(f.Clue("CHATON"), "Matou, félin");
-    EXPECT_EQ(f.Clue("CHAT").find("haton"), std::string::npos);
+    EXPECT_EQ(f.Clue("CHATON"), "Matou");
+    EXPECT_EQ(f.Clue("CHATS").find("haton"), std::string::npos);
+    // The first and second persons plural of the imperfect subjunctive are
+    // no grid words.
+    EXPECT_EQ(f.Clue("MANGEASSIONS"), "");
+    EXPECT_EQ(f.byWord.count("MANGEASSIONS"), 0u);
+}
+
+TEST(Builder, ExcludedPairingsAreNeverUsed) {
+    Fixture f({}, {{"chat", "matou"}, {"dévorer", "*"}, {"manger", "dévorer"}});
+    // The next synonym takes the place of an excluded one.
+    EXPECT_EQ(f.Clue("CHATS"), "Félins");
+    EXPECT_EQ(f.Clue("MANGEAIT"), "Avalait");
+    // "*" leaves the lemma without any automatic clue.
+    EXPECT_EQ(f.Clue("DEVORER"), "");
+    EXPECT_EQ(f.Clue("DEVORAIT"), "");
+}
+
+TEST(Lists, ExclusionsNameAnswersAndPairings) {
+    HandLists lists;
+    std::string error;
+    ASSERT_TRUE(ParseExclusionList("# commentaire\nSOIT\nchat > matou\nmanger > *\nété\n", "exclus.txt",
+                                   lists, error))
+        << error;
+    EXPECT_EQ(lists.excluded, (std::set<std::string>{"SOIT", "ETE"}));
+    EXPECT_EQ(lists.excludedPairs.count({"chat", "matou"}), 1u);
+    EXPECT_EQ(lists.excludedPairs.count({"manger", "*"}), 1u);
+    // A malformed line is named with its number.
+    EXPECT_FALSE(ParseExclusionList("SOIT\nChat > Matou, félin\n", "exclus.txt", lists, error));
+    EXPECT_NE(error.find("ligne 2"), std::string::npos) << error;
 }
 
 TEST(Builder, HandEntriesWinAndAreCheckedForGivingTheAnswerAway) {

@@ -72,6 +72,7 @@ TEST(StandardFiles, RespectTheLimitsAndTheTargets) {
     EXPECT_GE(total, 60000);
     EXPECT_GE(byLength[2], 110);
     EXPECT_GE(byLength[3], 350);
+    EXPECT_GE(byLength[4], 1500);
     for (std::size_t len = 2; len <= 15; ++len) EXPECT_GT(byLength[len], 0) << len;
 }
 

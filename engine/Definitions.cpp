@@ -120,7 +120,7 @@ std::string CVerbalineDoc::LookupDefinition() {
     const char* const word = m_szColumn;
     int pos = 0;
     m_strFoundDefinition = W(kNotFoundClue);
-    {
+    if (m_bSearchIndexes) {
         const int clue = m_definitionIndex.Find(std::string_view(word, strnlen(word, 30)));
         if (clue >= 0) {
             int stop = clue;

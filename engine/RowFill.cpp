@@ -38,7 +38,7 @@ int CVerbalineDoc::FillRow(int r) {
     if (r > n) return 1;
     ++m_stats.rowsFilled;
     char* const row = m_aSolution[r];
-    const bool known = PrepareRowAnswers(r);
+    const bool known = m_bSearchIndexes && PrepareRowAnswers(r);
     if (known && m_fetchIndex.Ready()) return FillRowIndexed(r);
 
     int pos = 0;
@@ -149,7 +149,7 @@ int CVerbalineDoc::FindPrefix(int shortest, int longest) {
     if (length == 0) return 0;  // nothing begins with nothing
     const int from = GroupStart(shortest);
     const int to = std::min(GroupEnd(longest), kDictionarySize - 32);
-    if (m_prefixIndex.Ready()) {
+    if (m_bSearchIndexes && m_prefixIndex.Ready()) {
         const int first = m_prefixIndex.SegmentOf(from);
         const int last = m_prefixIndex.SegmentOf(to);
         if (first >= 0 && last >= 0)

@@ -186,6 +186,10 @@ public:
     char m_aSolution[30][30];
     char m_aTransposed[31][30];
 
+    // The search indexes only make the same answers quicker; without them
+    // every answer comes from scanning the word table, as a check.
+    bool m_bSearchIndexes = true;
+
     // Figures of the last computation, for the command line and benchmarks.
     struct Stats {
         std::uint64_t columnChecks = 0;  // calls of CheckColumns

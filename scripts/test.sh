@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: once in a normal build, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
-# Usage: scripts/test.sh [--quick]   (--quick: skip the sanitizer build)
+# AddressSanitizer and UndefinedBehaviorSanitizer, then fuzzes the file
+# readers for a short while.
+# Usage: scripts/test.sh [--quick]   (--quick: only the normal build)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 quick=0
@@ -19,5 +20,7 @@ if [ $quick -eq 0 ]; then
   "$root/scripts/build.sh" "$root/build-asan" -DVERBAL_SANITIZE=ON -DVERBAL_BENCH=OFF
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$root/build-asan" --output-on-failure -j "$(nproc)"
+  echo "== Fuzzing des lecteurs de fichiers =="
+  "$root/scripts/fuzz.sh" 30
 fi
 echo "Tous les tests sont passés."

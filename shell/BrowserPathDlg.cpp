@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "DialogUnits.h"
@@ -14,9 +15,11 @@ CBrowserPathDlg::CBrowserPathDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Navigateur html"));
     m_fnGetOpenFileName = SystemOpenFileName;
     const CDialogUnits du = PrepareDialog(this, 294, 170);
+    UseTemplateFrames(this);
 
     m_editMessage = new QTextEdit(this);
     m_editMessage->setAcceptRichText(false);
+    m_editMessage->document()->setDefaultFont(font());
     m_editMessage->setReadOnly(true);
     m_editMessage->setGeometry(du.Rect(6, 0, 281, 118));
 

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "DialogUnits.h"
@@ -17,6 +18,7 @@ CHelpTextDlg::CHelpTextDlg(QWidget* parent) : QDialog(parent) {
 
     m_edit = new QTextEdit(this);
     m_edit->setAcceptRichText(false);
+    m_edit->document()->setDefaultFont(font());
     m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_edit->setGeometry(du.Rect(1, 1, 185, 110));

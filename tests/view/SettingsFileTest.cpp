@@ -41,26 +41,6 @@ TEST(SettingsFile, FirstRunValuesAtTheirOffsets) {
     EXPECT_EQ(bytes.substr(1028, 4), Int32(0));
 }
 
-TEST(SettingsFile, EveryFieldComesBack) {
-    CViewSettings s = Sample();
-    s.m_nCellSize = 35;
-    s.m_nLineWidth = 1;
-    s.m_strSoundFile[4] = "Aucun";
-    s.m_strSoundFile[2] = "/son/d\xE9j\xE0.wav";  // 1252 bytes as they are
-    s.m_clrGridLetters = 0x00123456;
-    s.m_clrInnerFrame = 0x00ABCDEF;
-    s.m_clrOuterFrame = 0x00010203;
-    s.m_clrScreenBackground = 0x00FF0000;
-    s.m_clrGridBackground = 0x00C0C0C0;
-    s.m_nDefBoxPosition = 4;
-    CViewSettings back;
-    DecodeSettings(EncodeSettings(s), back);
-    EXPECT_EQ(EncodeSettings(back), EncodeSettings(s));
-    EXPECT_EQ(back.m_strSoundFile[2], s.m_strSoundFile[2]);
-    EXPECT_EQ(back.m_nDefBoxPosition, 4);
-    EXPECT_EQ(back.m_clrInnerFrame, 0x00ABCDEFu);
-}
-
 TEST(SettingsFile, PathsOf99And100BytesSurviveLongerOnesAreCut) {
     CViewSettings s = Sample();
     const std::string p99 = "/" + std::string(98, 'a');

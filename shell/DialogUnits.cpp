@@ -31,4 +31,15 @@ CDialogUnits PrepareDialog(QWidget* dialog, int w, int h) {
     return du;
 }
 
+void UseTemplateFrames(QWidget* dialog) {
+    const int half = std::max(1, QFontMetrics(dialog->font()).height() / 2);
+    dialog->setStyleSheet(
+        dialog->styleSheet() +
+        QStringLiteral("QGroupBox { border: 1px solid palette(mid); border-radius: 2px;"
+                       " margin-top: %1px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+                       " left: 6px; padding: 0px 2px; }")
+            .arg(half));
+}
+
 }  // namespace verbal::shell

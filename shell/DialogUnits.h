@@ -32,4 +32,9 @@ private:
 // returns the units to place its controls with.
 CDialogUnits PrepareDialog(QWidget* dialog, int w, int h);
 
+// Draws the frames (group boxes) of |dialog| as the templates expect them:
+// the title sits on the top line, so that a control placed one text line
+// below the frame's top stays clear of both.
+void UseTemplateFrames(QWidget* dialog);
+
 }  // namespace verbal::shell

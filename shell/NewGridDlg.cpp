@@ -156,7 +156,14 @@ void CNewGridDlg::accept() {
 }
 
 void CNewGridDlg::OnBrowseDictionary() {
-    const QString dir = FromBytes(InstallationDirectory());
+    // The dictionaries are looked for in the installation directory; without
+    // it the file dialog opens wherever it likes.
+    std::string installDir;
+    const RegistryRead read = ReadDestinationPath(installDir);
+    if (read != RegistryRead::Ok)
+        ShowMessageBox(this, FromBytes(RegistryFailureMessage(read)), QString(), MsgButtons::Ok,
+                       MsgIcon::Exclamation);
+    const QString dir = FromBytes(installDir);
     const QString chosen =
         m_fnGetOpenFileName(this, QStringLiteral("Changer de dictionnaire"), dir,
                             QStringLiteral("Dictionnaire (*.lex)"));

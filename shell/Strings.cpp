@@ -8,6 +8,7 @@ QString AppTitle() { return QStringLiteral("Verbaline 2000"); }
 QString IdlePrompt() { return QStringLiteral("Pour l'aide, appuyez sur F1"); }
 QString DocBaseName() { return QStringLiteral("GrilleNr"); }
 QString DocFilter() { return QStringLiteral("Grille de Verbaline (*.vbg)"); }
+QString SiteAddress() { return QStringLiteral("https://verbaline.example.org/"); }
 
 QString CommandPrompt(int id) {
     if (id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_LAST)
@@ -35,7 +36,7 @@ QString CommandPrompt(int id) {
     case ID_GRID_SOLUTION: return QStringLiteral("Affiche la solution de la grille.");
     case ID_HELP_HTML: return QStringLiteral("Aide de Verbaline 2000.");
     case ID_GRID_INFO: return QStringLiteral("Affiche les informations sur la grille active");
-    case ID_FILE_SITE: return QStringLiteral("http://www.verbaline.fr/");
+    case ID_FILE_SITE: return SiteAddress();
     case ID_VIEW_TOOLBAR: return QStringLiteral("Affiche ou masque la barre d'outils");
     case ID_VIEW_STATUS_BAR: return QStringLiteral("Affiche ou masque la barre d'état");
     case ID_WINDOW_CASCADE:

@@ -13,13 +13,19 @@
 #include "Icons.h"
 #include "MainFrame.h"
 #include "MessageBox.h"
+#include "QtSettingsDialogs.h"
 #include "Strings.h"
 
 namespace verbal::shell {
 
-CVerbalineApp::CVerbalineApp() { BuildCommandMap(); }
+CVerbalineApp::CVerbalineApp() {
+    BuildCommandMap();
+    // The grid windows show their settings and help dialogs this program's way.
+    static CQtSettingsDialogs settingsDialogs;
+    SetSettingsDialogs(&settingsDialogs);
+}
 
-CVerbalineApp::~CVerbalineApp() = default;
+CVerbalineApp::~CVerbalineApp() { SetSettingsDialogs(nullptr); }
 
 void CVerbalineApp::SetUpApplication(QApplication& app) {
     std::setlocale(LC_ALL, "");

@@ -45,14 +45,7 @@ CVerbalineView::CVerbalineView(CVerbalineDoc* doc, QWidget* parent)
     setPalette(pal);
     setAutoFillBackground(true);
 
-    // The installation directory is the working directory of the program:
-    // the paths of the settings are built from it.
-    const std::string installDir = InstallationDirectory();
-    QDir::setCurrent(QString::fromUtf8(Cp1252ToUtf8(installDir)));
-    m_strCurrentDir = installDir;
-    m_settings = CViewSettings::FirstRun(installDir);
-    m_ptDefaultOrigin = CPoint{80, 60};
-    CreateDrawingObjects();
+    PreCreateWindow();
     BuildCommandMap();
     PushSettingsToDocument();
 }
@@ -231,7 +224,7 @@ void CVerbalineView::BuildCommandMap() {
     m.On(ID_VIEW_GRIDINFO, [this] { OnGridInfo(); });
     m.On(ID_GRID_INFO, [this] { OnGridInfo(); });
     m.On(ID_HELP_HTML, [this] { OnHelpHtml(); });
-    m.On(ID_FILE_SITE, [this] { OnFileSite(); });
+    m.On(ID_FILE_SITE, [this] { OnSiteConnect(); });
 
     auto gridReady = [this](CCmdUI& ui) { ui.Enable(m_pDocument->m_bGridReady == 1); };
     m.OnUpdate(ID_VIEW_MOVE, [this](CCmdUI& ui) { ui.SetCheck(m_bMoveMode ? 1 : 0); });

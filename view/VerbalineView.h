@@ -52,13 +52,31 @@ public:
     void OnViewRefresh() {}
     void OnViewMove() {}
     void OnGridInfo() {}
-    void OnViewPreferences() {}
-    void OnHelpHtml() {}
-    void OnFileSite() {}
+
+    // Settings (SettingsIo.cpp). Start-up: the installation directory from
+    // the registry becomes the current directory, then the settings file is
+    // read, or created with the first-run values, and the drawing objects are
+    // built from it.
+    void PreCreateWindow();
+    void ReadSettings();
+    void WriteSettings();
+    void CreateDefaultSettings();
+    // "Préférences": the dialog starts from the file and writes it back.
+    void OnViewPreferences();
+
+    // Help and site pages in the browser of the settings (HelpLaunch.cpp).
+    void OnHelpHtml();
+    void OnSiteConnect();
+    void OpenHtmlPage(const std::string& page, const std::string& missingText,
+                      const std::string& missingCaption);
+    void AskBrowserPath();
 
     // Settings in force; CreateDrawingObjects must follow a change.
     CViewSettings m_settings;
-    std::string m_strCurrentDir;  // the installation directory
+    std::string m_strCurrentDir;    // the installation directory
+    std::string m_strSettingsPath;  // verbal.ini, as last read or written
+    int m_bFirstRun = 0;            // 1 when the settings file could not be read
+    std::string m_strCommandLine;   // the last one built for the browser
 
     // Geometry of the last paint.
     CPoint m_ptDefaultOrigin{80, 60};

@@ -1,0 +1,241 @@
+// The view's settings: start-up, first run, the file, the preferences.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <filesystem>
+#include <memory>
+
+#include "FakeSettingsDialogs.h"
+#include "SettingsFile.h"
+#include "SettingsIo.h"
+#include "SettingsSandbox.h"
+#include "VerbalineDoc.h"
+#include "VerbalineView.h"
+
+namespace verbal::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char kNoKey[] = "Une entrée du registre n'a pas été trouvée . Réinstallez le programme.";
+const char kNoValue[] = "Une valeur du registre n'a pas été trouvée . Réinstallez le programme.";
+const char kReset[] =
+    "Tous les paramètres de l'application ont été supprimés. Veuillez fermer l'application puis "
+    "redémarrer afin que de nouveaux paramètres soient recrées.";
+
+class ViewSettingsFile : public ::testing::Test {
+protected:
+    ViewSettingsFile() : m_install(fs::canonical(VERBAL_TEST_INSTALL_DIR).string()) {}
+
+    std::unique_ptr<CVerbalineView> MakeView() {
+        auto view = std::make_unique<CVerbalineView>(m_doc.get());
+        view->resize(900, 700);
+        return view;
+    }
+    std::string FileBytes() const { return ReadFile(sandbox.SettingsFile()); }
+    bool FileExists() const { return fs::exists(sandbox.SettingsFile()); }
+    void WriteSettingsFile(const std::string& bytes) {
+        fs::create_directories(fs::path(sandbox.SettingsFile()).parent_path());
+        WriteFile(sandbox.SettingsFile(), bytes);
+    }
+    CViewSettings Written() const {
+        CViewSettings s;
+        DecodeSettings(FileBytes(), s);
+        return s;
+    }
+
+    SettingsSandbox sandbox;
+    FakeSettingsDialogs dialogs;
+    std::string m_install;
+    std::unique_ptr<CVerbalineDoc> m_doc = std::make_unique<CVerbalineDoc>();
+};
+
+TEST_F(ViewSettingsFile, FirstStartCreatesTheFileWithTheDefaults) {
+    auto view = MakeView();
+    EXPECT_TRUE(dialogs.calls.empty());
+    EXPECT_EQ(view->m_strCurrentDir, m_install);
+    EXPECT_EQ(fs::current_path().string(), m_install);
+
+    const std::string bytes = FileBytes();
+    ASSERT_EQ(bytes.size(), 1032u);
+    CViewSettings expected = CViewSettings::FirstRun(m_install);
+    expected.m_strBrowserPath = m_install + "/helpview";  // nothing registered for HTML
+    EXPECT_EQ(bytes, EncodeSettings(expected));
+    EXPECT_EQ(view->m_settings.m_strSoundFile[5], m_install + "/victoire.wav");
+    EXPECT_EQ(view->m_settings.m_strInstallDir, m_install + "/");
+    EXPECT_EQ(view->m_strSettingsPath, sandbox.SettingsFile());
+    // The document has the paths before the first paint.
+    EXPECT_EQ(m_doc->m_strDefaultDictPath, m_install + "/Standard.lex");
+}
+
+TEST_F(ViewSettingsFile, FirstStartTakesTheBrowserRegisteredForHtmThenHtml) {
+    const std::string nav = sandbox.Dir() + "/nav";
+    WriteFile(nav, "#!/bin/sh\n");
+    fs::permissions(nav, fs::perms::owner_exec, fs::perm_options::add);
+    const std::string setup = "[HKEY_LOCAL_MACHINE\\Software\\Quillsoft\\VERBALINE 2000\\SetupInfo]\n"
+                              "DestinationPath=" + m_install + "\n";
+    sandbox.WriteRegistry(setup +
+                          "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\.html]\n@=page\n"
+                          "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\page\\Shell\\Open\\Command]\n"
+                          "@=\"" + nav + "\" \"%1\"\n");
+    EXPECT_EQ(MakeView()->m_settings.m_strBrowserPath, nav);
+    EXPECT_EQ(Written().m_strBrowserPath, nav);
+}
+
+TEST_F(ViewSettingsFile, AnExistingFileIsReadAndLeftAlone) {
+    CViewSettings s = CViewSettings::FirstRun("/ailleurs");
+    s.m_nCellSize = 35;
+    s.m_nLineWidth = 1;
+    s.m_clrScreenBackground = MakeColorRef(0, 0, 255);
+    s.m_strSoundFile[4] = "Aucun";
+    const std::string bytes = EncodeSettings(s) + "extension";  // a longer file is read too
+    WriteSettingsFile(bytes);
+    auto view = MakeView();
+    EXPECT_EQ(view->m_settings.m_nCellSize, 35);
+    EXPECT_EQ(view->m_settings.m_strSoundFile[4], "Aucun");
+    EXPECT_EQ(view->m_settings.m_strDictionaryPath, "/ailleurs/Standard.lex");
+    EXPECT_EQ(FileBytes(), bytes);
+    EXPECT_TRUE(dialogs.calls.empty());
+    // The grid is drawn with what was read.
+    const QImage image = view->grab().toImage();
+    EXPECT_EQ(image.pixelColor(2, 2), QColor(0, 0, 255));
+    EXPECT_EQ(view->CellRect(2, 2).width(), 35);
+}
+
+TEST_F(ViewSettingsFile, AShortOrDamagedFileKeepsTheDefaults) {
+    CViewSettings s = CViewSettings::FirstRun("/ailleurs");
+    s.m_nCellSize = 30;
+    s.m_nLineWidth = 1;
+    WriteSettingsFile(EncodeSettings(s).substr(0, 8));
+    auto view = MakeView();
+    EXPECT_EQ(view->m_settings.m_nCellSize, 30);
+    EXPECT_EQ(view->m_settings.m_nLineWidth, 1);
+    EXPECT_EQ(view->m_settings.m_strDictionaryPath, m_install + "/Standard.lex");
+    EXPECT_EQ(view->m_settings.m_clrScreenBackground, MakeColorRef(0, 128, 0));
+    EXPECT_EQ(view->m_bFirstRun, 0);
+    EXPECT_EQ(FileBytes().size(), 8u);  // read, not rewritten
+
+    // A cell size of 0 would draw nothing: the default is drawn instead.
+    s.m_nCellSize = 0;
+    WriteSettingsFile(EncodeSettings(s));
+    EXPECT_EQ(MakeView()->m_settings.m_nCellSize, 25);
+}
+
+TEST_F(ViewSettingsFile, MissingRegistryKeyOrValueIsToldAndStartUpGoesOn) {
+    const fs::path before = fs::current_path();
+    sandbox.WriteRegistry("; rien\n");
+    auto view = MakeView();
+    // Start-up, then the first run reads the registry again.
+    EXPECT_EQ(dialogs.Messages(),
+              (std::vector<std::string>{kNoKey, kNoKey, "SetCurrentDirectory failed"}));
+    EXPECT_EQ(fs::current_path(), before);
+    EXPECT_TRUE(FileExists());
+
+    dialogs.calls.clear();
+    sandbox.WriteRegistry("[HKEY_LOCAL_MACHINE\\Software\\Quillsoft\\VERBALINE 2000\\SetupInfo]\n");
+    MakeView();  // the file now exists: no first run
+    EXPECT_EQ(dialogs.Messages(), (std::vector<std::string>{kNoValue}));
+}
+
+TEST_F(ViewSettingsFile, AFileThatCannotBeCreatedLeavesTheDefaultsInMemory) {
+    // The configuration directory cannot be made: a file stands in its way.
+    WriteFile(sandbox.Dir() + "/config", "");
+    auto view = MakeView();
+    ASSERT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_EQ(dialogs.calls[0].text, "Problème au cours de la céation d'un fichier...");
+    EXPECT_EQ(dialogs.calls[0].caption, "PARAMETRES D'INITIALISTION");
+    EXPECT_EQ(view->m_settings.m_nCellSize, 25);
+    EXPECT_EQ(view->m_settings.m_strSoundFile[0], m_install + "/zip.wav");
+}
+
+TEST_F(ViewSettingsFile, AcceptedPreferencesAreWrittenAndDrawnAtOnce) {
+    auto view = MakeView();
+    dialogs.preferences = [](CPreferencesData& d) {
+        d.m_nCellSize = 35;
+        d.m_nLineWidth = 1;
+        d.m_clrScreenBackground = MakeColorRef(0, 0, 255);
+        d.m_clrGridBackground = MakeColorRef(255, 255, 0);
+        d.m_strSoundPlace = "Aucun";
+        d.m_strBrowserPath = "/usr/bin/autre";
+        d.m_strInstallDir = "/pas/repris/";
+        return true;
+    };
+    view->OnViewPreferences();
+    const CViewSettings written = Written();
+    EXPECT_EQ(written.m_nCellSize, 35);
+    EXPECT_EQ(written.m_nLineWidth, 1);
+    EXPECT_EQ(written.m_strSoundFile[4], "Aucun");
+    EXPECT_EQ(written.m_strBrowserPath, "/usr/bin/autre");
+    EXPECT_EQ(written.m_strInstallDir, m_install + "/");
+    EXPECT_EQ(FileBytes(), EncodeSettings(view->m_settings));
+    EXPECT_EQ(view->CellRect(1, 1).width(), 35);
+}
+
+TEST_F(ViewSettingsFile, PreferencesStartFromTheFileAndCancelKeepsIt) {
+    auto view = MakeView();
+    // Another window changed the file meanwhile.
+    CViewSettings other = view->m_settings;
+    other.m_nCellSize = 15;
+    other.m_clrScreenBackground = MakeColorRef(10, 20, 30);
+    WriteSettingsFile(EncodeSettings(other));
+    view->m_settings.m_nCellSize = 20;
+
+    dialogs.preferences = [](CPreferencesData& d) {
+        d.m_nCellSize = 35;
+        return false;
+    };
+    view->OnViewPreferences();
+    EXPECT_EQ(dialogs.given.m_nCellSize, 15);
+    EXPECT_EQ(dialogs.given.m_bFullReset, 0);
+    EXPECT_EQ(dialogs.given.m_strInstallDir, m_install + "/");
+    EXPECT_EQ(dialogs.given.m_strSoundReady, m_install + "/tuttut.wav");
+    EXPECT_EQ(dialogs.given.m_strSoundComplete, m_install + "/victoire.wav");
+    // Cancelled: the view took the file's values and draws with them.
+    EXPECT_EQ(view->m_settings.m_nCellSize, 15);
+    EXPECT_EQ(FileBytes(), EncodeSettings(other));
+    EXPECT_EQ(view->grab().toImage().pixelColor(2, 2), QColor(10, 20, 30));
+}
+
+TEST_F(ViewSettingsFile, ResetDeletesTheFileAndLaterSavesSayItIsGone) {
+    auto view = MakeView();
+    dialogs.preferences = [](CPreferencesData& d) {
+        d.m_nCellSize = 20;
+        d.m_bFullReset = 1;
+        return true;
+    };
+    view->OnViewPreferences();
+    EXPECT_FALSE(FileExists());
+    EXPECT_EQ(dialogs.Messages(), (std::vector<std::string>{kReset}));
+    EXPECT_EQ(view->m_settings.m_nCellSize, 20);  // in force until the program ends
+
+    // A browser path accepted now cannot be saved, and the file is not made.
+    dialogs.calls.clear();
+    dialogs.browserPath = [](CBrowserPathData& d) {
+        d.m_strBrowserPath = "/usr/bin/nav";
+        return true;
+    };
+    view->AskBrowserPath();
+    EXPECT_EQ(dialogs.Kinds(), (std::vector<std::string>{"BrowserPath", "Message"}));
+    EXPECT_EQ(dialogs.Messages(), (std::vector<std::string>{kReset}));
+    EXPECT_FALSE(FileExists());
+    EXPECT_EQ(view->m_settings.m_strBrowserPath, "/usr/bin/nav");
+
+    // The next start finds no file: a first run.
+    m_doc = std::make_unique<CVerbalineDoc>();
+    EXPECT_EQ(MakeView()->m_settings.m_nCellSize, 25);
+    EXPECT_TRUE(FileExists());
+}
+
+TEST_F(ViewSettingsFile, AFileThatCannotBeWrittenIsTold) {
+    auto view = MakeView();
+    // The file opens but takes no byte: a full disk.
+    fs::remove(sandbox.SettingsFile());
+    fs::create_symlink("/dev/full", sandbox.SettingsFile());
+    view->WriteSettings();
+    EXPECT_EQ(dialogs.Messages(),
+              (std::vector<std::string>{"Les paramètres n'ont pas pu être enregistrés dans le fichier " +
+                                        sandbox.SettingsFile() + "."}));
+}
+
+}  // namespace
+}  // namespace verbal::test

@@ -1,0 +1,65 @@
+// The help and site commands: the page of the installation directory in the
+// browser of the settings, started as its own process.
+#include <filesystem>
+#include <fstream>
+
+#include "Codepage.h"
+#include "Process.h"
+#include "SettingsDialogs.h"
+#include "SettingsIo.h"
+#include "VerbalineView.h"
+
+namespace verbal {
+
+void CVerbalineView::OnHelpHtml() {
+    OpenHtmlPage("aide.htm",
+                 W("Le fichier aide.htm n'a pas été trouvé. Veuillez réinitialiser le programme."),
+                 W("AIDE DE VERBALINE 2000"));
+}
+
+void CVerbalineView::OnSiteConnect() {
+    OpenHtmlPage("enligne.htm",
+                 W("Le fichier de lancement enligne.htm n'a pas été trouvé. Veuillez "
+                   "réinitialiser le programme."),
+                 std::string());
+}
+
+void CVerbalineView::OpenHtmlPage(const std::string& page, const std::string& missingText,
+                                  const std::string& missingCaption) {
+    const std::string pagePath = m_settings.m_strInstallDir + page;
+    // Two quoted words, so that blanks in either path do not split it.
+    m_strCommandLine = "\"" + m_settings.m_strBrowserPath + "\" \"" + pagePath + "\"";
+
+    std::ifstream file(std::filesystem::path(Cp1252ToUtf8(pagePath)));
+    if (!file) {
+        // The pages come with the installation: the preferences are where a
+        // reset can be asked for.
+        ShowSettingsMessage(this, missingText, missingCaption);
+        OnViewPreferences();
+        return;
+    }
+    file.close();
+
+    const int result = StartProcess(m_strCommandLine);
+    if (result == kStartFileNotFound || result == kStartPathNotFound) AskBrowserPath();
+}
+
+void CVerbalineView::AskBrowserPath() {
+    CBrowserPathData dlg;
+    dlg.m_strMessage = W(
+        "Le navigateur html n'a pas été trouvé. Veuillez fournir le chemin d'accès au navigateur "
+        "html que vous voulez utiliser pour naviguer dans l'aide de Verbaline 2000 ou vous "
+        "connecter au site. Vous pouvez utiliser tout programme capable de visualiser des "
+        "documents html. Le programme est fourni avec un navigateur utilisant Internet Explorer "
+        "en controle ActiveX. Celui-ci ne fonctionne donc que si Internet Explorer est installé "
+        "sur votre système. Pour le sélectionner recherchez le fichier helpview.exe qui doit se "
+        "trouver dans le répertoire où vous avez installé Verbaline 2000. POUR PLUS "
+        "D'INFORMATIONS LANCEZ L'AIDE A PARTIR DU MENU DEMARRER.");
+    // The dialog asks afresh: it does not show the path in force.
+    dlg.m_strBrowserPath.clear();
+    if (!SettingsDialogs().RunBrowserPath(this, dlg)) return;
+    m_settings.m_strBrowserPath = dlg.m_strBrowserPath;
+    WriteSettings();
+}
+
+}  // namespace verbal

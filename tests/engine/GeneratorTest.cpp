@@ -39,6 +39,7 @@ std::unique_ptr<CVerbalineDoc> Prepared(FakeHost& host, const std::string& lex, 
 // --- golden grids -------------------------------------------------------
 
 struct Golden {
+    std::string dictionary;
     int size;
     int quality;
     std::int64_t seed;
@@ -50,24 +51,74 @@ struct Golden {
 // Grids of the small test dictionary. They fix the generator's behaviour
 // step for step: any change to the shuffle, the candidate order, the column
 // test or the back-up rules changes them.
-const Golden kGoldens[] = {
-    {6, 0, 1, {"LIGNER", "ADRET#", "TEE#AH", "#ECSTA", "AL#A#B", "B#VIA#"}, 28460, 6},
-    {6, 0, 2, {"SB#SB#", "TRIPE#", "RU#ADO", "ILS#ES", "GOIM#S", "ETC#AU"}, 34404, 6},
-    {6, 1, 1, {"LERCHE", "NOUEUR", "#NEPER", "A#RE#E", "TH#ELU", "MOI##R"}, 26972, 8},
-    {6, 1, 2, {"SR#GOI", "TAPER#", "RIEL#D", "INNE#U", "GENER#", "ERE#AB"}, 35286, 8},
-    {6, 2, 1, {"LERCHE", "IBIDEM", "SEC#MI", "#NID#E", "DENUER", "E##OS#"}, 26190, 8},
-    {6, 2, 2, {"SLAVE#", "TOPO#A", "RUPIN#", "IPECA#", "GELIF#", "ERE#ED"}, 39515, 10},
-    {6, 3, 1, {"LERCHE", "IBIDEM", "SEC#PP", "#NID#A", "PENIEN", "C##TH#"}, 86129, 17},
-    {6, 3, 2, {"SLAVE#", "TOPO#A", "RUPIN#", "IPECA#", "GELIF#", "ERE#ED"}, 114728, 22},
+const Golden kSmallGoldens[] = {
+    {"Petit", 6, 0, 1, {"LIGNER", "ADRET#", "TEE#AH", "#ECSTA", "AL#A#B", "B#VIA#"}, 28460, 6},
+    {"Petit", 6, 0, 2, {"SB#SB#", "TRIPE#", "RU#ADO", "ILS#ES", "GOIM#S", "ETC#AU"}, 34404, 6},
+    {"Petit", 6, 1, 1, {"LERCHE", "NOUEUR", "#NEPER", "A#RE#E", "TH#ELU", "MOI##R"}, 26972, 8},
+    {"Petit", 6, 1, 2, {"SR#GOI", "TAPER#", "RIEL#D", "INNE#U", "GENER#", "ERE#AB"}, 35286, 8},
+    {"Petit", 6, 2, 1, {"LERCHE", "IBIDEM", "SEC#MI", "#NID#E", "DENUER", "E##OS#"}, 26190, 8},
+    {"Petit", 6, 2, 2, {"SLAVE#", "TOPO#A", "RUPIN#", "IPECA#", "GELIF#", "ERE#ED"}, 39515, 10},
+    {"Petit", 6, 3, 1, {"LERCHE", "IBIDEM", "SEC#PP", "#NID#A", "PENIEN", "C##TH#"}, 86129, 17},
+    {"Petit", 6, 3, 2, {"SLAVE#", "TOPO#A", "RUPIN#", "IPECA#", "GELIF#", "ERE#ED"}, 114728, 22},
+};
+
+// Grids of the shipped dictionary, as the full scans of the word table give
+// them (the search indexes off). They change with data/Standard.lex: after a
+// rebuild of the dictionary, compute them again with the indexes off.
+const Golden kShippedGoldens[] = {
+    {"Standard", 6, 0, 1, {"PICOLE", "HISSES", "I##TUS", "#EX#RE", "WHIG##", "C##AIX"}, 34265, 6},
+    {"Standard", 6, 0, 2, {"COMPTA", "SUITES", "#FE#E#", "A#NA#A", "IV#SOS", "NOM#B#"}, 33803, 6},
+    {"Standard", 6, 0, 3, {"OUTILS", "BRAVER", "II##I#", "T#XE#A", "#AINSI", "DU##IX"}, 31679, 6},
+    {"Standard", 6, 0, 4, {"VALS#H", "EUX#BA", "RB#EUT", "RUTS#I", "ARAS#F", "INN#AS"}, 47635, 11},
+    {"Standard", 6, 0, 5, {"NB#OBI", "AIES#R", "RATERA", "RIES#K", "ESS#B#", "SE#ARA"}, 28681, 6},
+    {"Standard", 6, 1, 1, {"PICOLE", "TOISON", "#TEST#", "VALUES", "A####A", "RODEES"}, 49615, 10},
+    {"Standard", 6, 1, 2, {"COMPTA", "HUCHES", "ET#IR#", "RIE#NA", "IL#DIX", "ESSORE"}, 22794, 6},
+    {"Standard", 6, 1, 3, {"OUTILS", "BRAVER", "INNES#", "TE#SET", "##A##A", "CALINS"}, 23801, 6},
+    {"Standard", 6, 1, 4, {"CC#AMI", "OIT#US", "USAGES", "TER#RU", "ELIS#E", "SES#AS"}, 22093, 10},
+    {"Standard", 6, 1, 5, {"NET#HA", "AXAIT#", "RANI#A", "RUT#SI", "ECOLES", "SET#CE"}, 25086, 6},
+    {"Standard", 6, 2, 1, {"BUTOIR", "EPERON", "CARET#", "AS#SAC", "N#A##A", "EPIEES"}, 20430, 8},
+    {"Standard", 6, 2, 2, {"COMPTA", "HUCHES", "ET#ILS", "RIE#SI", "SLOW#E", "#SN#MD"}, 29178, 6},
+    {"Standard", 6, 2, 3, {"OUTILS", "ETIREE", "I#FAIM", "LES##A", "SA#XE#", "#USINE"}, 43304, 8},
+    {"Standard", 6, 2, 4, {"CC#AMI", "OIT#US", "USAGES", "TER#RU", "ELIS#E", "SES#AS"}, 185274, 39},
+    {"Standard", 6, 2, 5, {"NIB#BE", "ANOMAL", "RHIN#F", "RIT#SE", "EBENES", "SES#C#"}, 21527, 6},
+    {"Standard", 6, 3, 1, {"BUTOIR", "EPERON", "CARET#", "AS#SAC", "N#A##A", "EPIEES"}, 31010, 10},
+    {"Standard", 6, 3, 2, {"COMPTA", "HUCHES", "IV#ILS", "CRU#EU", "OINS#M", "TRICHA"}, 135407, 24},
+    {"Standard", 6, 3, 3, {"OUTILS", "ETIREE", "I#REND", "LEI#TU", "SUEZ#I", "##Z#HT"}, 31799, 6},
+    {"Standard", 6, 3, 4, {"CC#AMI", "OIT#US", "USAGES", "TER#RU", "ELIS#E", "SES#AS"}, 185274, 39},
+    {"Standard", 6, 3, 5, {"NIB#BE", "ANOMAL", "RHIN#F", "RIT#SE", "EBENES", "SES#C#"}, 30889, 8},
+    {"Standard", 8, 0, 1, {"AGILITES", "SEVERITE", "#L#SENE#", "GATES#SB", "ETA##A#A", "L#FORGER", "EX#BIENS", "RECIFS##"}, 226460, 11},
+    {"Standard", 8, 0, 2, {"AJOUTENT", "RECRUTEE", "SU#EBAT#", "#NIEE#SC", "BEN##A#A", "ES#DARDS", "C#CONCUE", "SUITES#S"}, 147111, 8},
+    {"Standard", 8, 0, 3, {"MAGIQUES", "CHORISTE", "##I##A#C", "XE#FUIES", "ENFANTS#", "##ERS#SB", "TORT#ZEE", "HUA#BR#C"}, 253189, 11},
+    {"Standard", 8, 0, 4, {"ILS#AUX#", "MECS#TES", "PV#AGI#A", "RUTS#LAS", "IRES#IX#", "MESA#SEP", "EST#XE#I", "Z#SAISIS"}, 165785, 10},
+    {"Standard", 8, 0, 5, {"DOL#OBIT", "EN#EN#DE", "BECS#FER", "URI#BR#N", "TER#REGI", "EUES#MER", "ESSE#IRA", "SE#CARS#"}, 153048, 8},
+    {"Standard", 8, 1, 1, {"AGILITES", "INCOLORE", "NOIR#TEL", "EU#IRAS#", "##A#OU#A", "OR#RIXES", "VALUS#UT", "EBAT#KSI"}, 365413, 17},
+    {"Standard", 8, 1, 2, {"AJOUTENT", "LESSIVEE", "BATELEUR", "IN#ET#F#", "##PS#PSI", "FAT#TV#C", "IV#DU#SI", "SERVEUR#"}, 336728, 19},
+    {"Standard", 8, 1, 3, {"MAGIQUES", "MARXISME", "#RU##AIN", "A#ECRITE", "XE#SET##", "ALU#A#MA", "NUNUCHES", "TEST#ET#"}, 135239, 8},
+    {"Standard", 8, 1, 4, {"IDEM#ART", "MISER#AU", "PV#RUAI#", "RUGIT#SB", "ILET#RIE", "MG#AHAN#", "EUX#IV#K", "ZEE#CIAO"}, 152810, 10},
+    {"Standard", 8, 1, 5, {"DC#ANES#", "EUE#UNAU", "BINAIT#R", "URDU#EPI", "TAON#NA#", "ESSE#DRU", "ESS#ARES", "SEAU#ERE"}, 141124, 8},
+    {"Standard", 8, 2, 1, {"AGILITES", "ENVENIME", "DURS#SEN", "E#E#HOTE", "SB#BAN##", "#UNISSON", "TRACT#RB", "HE##SUS#"}, 146392, 8},
+    {"Standard", 8, 2, 2, {"AJOUTENT", "DECLARES", "MU#VOS#A", "INDE#AIR", "REA#ET##", "OSLO#ZUT", "N#LIE#NA", "SCAT#SIC"}, 529189, 28},
+    {"Standard", 8, 2, 3, {"MAGIQUES", "CREDIBLE", "#UNE#AIN", "AMI#ACTE", "A#EMIS##", "REZ#D#XE", "#A#LEGER", "AUGURE#E"}, 223821, 10},
+    {"Standard", 8, 2, 4, {"RARE#CIL", "EPAULAS#", "CIVE#BOB", "ETA#KOLA", "VOL#OSER", "OYEZ#SR#", "NEE#PEAN", "SES#DES#"}, 580106, 30},
+    {"Standard", 8, 2, 5, {"DC#ANES#", "EUE#UT#O", "BINAIENT", "URDU#RIE", "TAON#NA#", "ESSE#II#", "ESS#ASTI", "SEAU#E#F"}, 145931, 8},
+    {"Standard", 8, 3, 1, {"AGILITES", "ENVENIME", "DURS#SEN", "E#E#HOTE", "SI#FONT#", "#CREUSER", "OINTE#UN", "B##A#OR#"}, 201411, 10},
+    {"Standard", 8, 3, 3, {"MAGIQUES", "CREDIBLE", "#GRE#AIN", "SOS#ACTE", "HT#RIS##", "A#SUR#MA", "HONNETES", "#B#ES#C#"}, 287265, 13},
+    {"Standard", 8, 3, 5, {"DANSOTTA", "EMUE#H#I", "BOIRIEZ#", "UR#RN#ET", "TCHAD#BU", "EAU#RARE", "EGAIEREZ", "SEIN#SR#"}, 140709, 8},
+    {"Standard", 10, 0, 1, {"ECLAIRANTE", "TRILINGUES", "EUE###AIRS", "SERVEURS#E", "###OST##A#", "VETS##BORD", "OHE#PRESSE", "L#ETHERE#S", "SB#VIA#RB#", "#DV##LX#EU"}, 1270882, 25},
+    {"Standard", 10, 0, 2, {"COMPORTENT", "AUGUREES#A", "RI#TSAR#HG", "SEC##C#FEE", "##DIX#LEU#", "IV#RIVIERE", "FIGE#UNS#H", "SE#SAS##A#", "#SC#G#OINS", "A#STIMULEE"}, 862361, 16},
 };
 
 class GoldenGrid : public ::testing::TestWithParam<Golden> {};
+
+std::string PathOf(const Golden& golden) {
+    return golden.dictionary == "Petit" ? SmallDictionaryPath() : ShippedDictionaryPath();
+}
 
 TEST_P(GoldenGrid, TheSameSeedGivesTheSameGridWithEveryClue) {
     const Golden& golden = GetParam();
     FakeHost host;
     host.seconds = golden.seed;
-    auto doc = Prepared(host, SmallDictionaryPath(), golden.size, golden.quality);
+    auto doc = Prepared(host, PathOf(golden), golden.size, golden.quality);
     doc->GenerateGrid();
     ASSERT_EQ(doc->m_bGridReady, 1);
     EXPECT_EQ(SolutionRows(*doc), golden.rows);
@@ -77,7 +128,7 @@ TEST_P(GoldenGrid, TheSameSeedGivesTheSameGridWithEveryClue) {
 
     // The grid is a crossword: every run of letters across and down is a
     // dictionary word or a letter, and has its clue.
-    const std::vector<std::string> words = SmallWordList();
+    const std::vector<std::string> words = WordsOfDictionary(PathOf(golden));
     const std::set<std::string> known(words.begin(), words.end());
     for (int line = 0; line < 40; ++line) {
         const char* cells = line < 20 ? doc->m_aSolution[line + 1] : doc->m_aTransposed[line - 19];
@@ -95,12 +146,16 @@ TEST_P(GoldenGrid, TheSameSeedGivesTheSameGridWithEveryClue) {
     EXPECT_EQ(doc->m_nRowsDone, 20);
 }
 
-INSTANTIATE_TEST_SUITE_P(SmallDictionary, GoldenGrid, ::testing::ValuesIn(kGoldens),
-                         [](const ::testing::TestParamInfo<Golden>& info) {
-                             const Golden& g = info.param;
-                             return "Size" + std::to_string(g.size) + "Quality" +
-                                    std::to_string(g.quality) + "Seed" + std::to_string(g.seed);
-                         });
+std::string GoldenName(const ::testing::TestParamInfo<Golden>& info) {
+    const Golden& g = info.param;
+    return "Size" + std::to_string(g.size) + "Quality" + std::to_string(g.quality) + "Seed" +
+           std::to_string(g.seed);
+}
+
+INSTANTIATE_TEST_SUITE_P(SmallDictionary, GoldenGrid, ::testing::ValuesIn(kSmallGoldens),
+                         GoldenName);
+INSTANTIATE_TEST_SUITE_P(ShippedDictionary, GoldenGrid, ::testing::ValuesIn(kShippedGoldens),
+                         GoldenName);
 
 // --- what the person sees ---------------------------------------------
 

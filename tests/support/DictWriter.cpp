@@ -88,6 +88,24 @@ std::vector<std::string> SmallWordList() {
     return words;
 }
 
+std::vector<std::string> WordsOfDictionary(const std::string& path) {
+    std::string text = ReadFile(path);
+    Unscramble(text.data(), text.size());
+    std::vector<std::string> words;
+    std::istringstream in(text);
+    std::string line;
+    std::getline(in, line);  // the first line is never a word
+    while (std::getline(in, line)) {
+        const std::size_t space = line.find(' ');
+        if (space != std::string::npos && space > 0) words.push_back(line.substr(0, space));
+    }
+    return words;
+}
+
+std::string ShippedDictionaryPath() {
+    return std::string(VERBAL_TEST_DATA_DIR) + "/../../data/Standard.lex";
+}
+
 std::string SmallDictionaryPath() { return std::string(VERBAL_TEST_DATA_DIR) + "/Petit.lex"; }
 
 }  // namespace verbal::test

@@ -38,6 +38,12 @@ std::string DefinitionsText(const std::vector<std::pair<std::string, std::string
 std::string WriteDictionaryPair(const std::string& dir, const std::string& name,
                                 const std::vector<std::string>& words);
 
+// The words of a dictionary file (every line's first word).
+std::vector<std::string> WordsOfDictionary(const std::string& path);
+
+// The shipped dictionary, data/Standard.lex in the source tree.
+std::string ShippedDictionaryPath();
+
 // The small French word list shipped with the tests.
 std::vector<std::string> SmallWordList();
 std::string SmallDictionaryPath();   // tests/data/Petit.lex in the source tree

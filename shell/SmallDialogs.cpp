@@ -48,9 +48,8 @@ QLineEdit* ReadOnlyEdit(QWidget* parent, Qt::Alignment align = Qt::AlignLeft) {
     edit->setFrame(false);
     edit->setAlignment(align | Qt::AlignVCenter);
     edit->setFocusPolicy(Qt::ClickFocus);
-    QPalette pal = edit->palette();
-    pal.setColor(QPalette::Base, parent->palette().color(QPalette::Window));
-    edit->setPalette(pal);
+    // The dialog's own background shows through, as behind a label.
+    edit->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
     return edit;
 }
 
@@ -241,10 +240,18 @@ CGridInfoDlg::CGridInfoDlg(QWidget* parent) : CTemplateDialog(parent) {
         {70, "Dictionnaire :", IDC_DICT_NAME, 63, 80},
     };
     for (const auto& pair : kPairs) {
-        Label(this, QString::fromUtf8(pair.label), du.Rect(11, pair.y, pair.x - 11, 10));
+        QLabel* label =
+            Label(this, QString::fromUtf8(pair.label), du.Rect(11, pair.y, pair.x - 11, 10));
         QLineEdit* value = ReadOnlyEdit(this);
         value->setGeometry(du.Rect(pair.x, pair.y, pair.width, 10));
         AddItem(pair.id, value);
+        // A label wider in this font than in the template's pushes its value
+        // right rather than losing its end.
+        const int end = label->x() + label->fontMetrics().horizontalAdvance(label->text()) + du.X(2);
+        if (end > value->x()) {
+            label->resize(end - label->x(), label->height());
+            value->move(end, value->y());
+        }
     }
     QLineEdit* extraLabel = ReadOnlyEdit(this);
     extraLabel->setGeometry(du.Rect(11, 85, 89, 10));
@@ -271,6 +278,15 @@ void CGridInfoDlg::OnInitDialog() {
     set(IDC_EXTRA_LABEL, FromBytes(m_strExtraLabel));
     set(IDC_EXTRA_VALUE, QString::number(m_nExtraValue));
     set(IDC_DICT_NAME, FromBytes(m_strDictName));
+
+    // The caller's label is shown whole, its value after it.
+    const CDialogUnits du(font());
+    auto* label = static_cast<QLineEdit*>(GetDlgItem(IDC_EXTRA_LABEL));
+    label->setCursorPosition(0);
+    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + du.X(3);
+    label->resize(std::max(du.X(89), needed), label->height());
+    QWidget* value = GetDlgItem(IDC_EXTRA_VALUE);
+    value->move(std::max(du.X(101), label->x() + label->width()), value->y());
 }
 
 void CGridInfoDlg::DoModal() {

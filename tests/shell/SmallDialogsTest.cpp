@@ -151,7 +151,12 @@ TEST(GridInfoDialog, ShowsEveryMemberInItsControl) {
     EXPECT_EQ(dlg.ItemText(1005), "Nombre de cases fausses :");
     EXPECT_EQ(dlg.ItemText(1010), "3");
     EXPECT_EQ(dlg.ItemText(1006), "Standard");
-    EXPECT_EQ(dlg.GetDlgItem(1001)->pos(), Units().Rect(121, 10, 1, 1).topLeft());
+    // Values stand at their template places unless their label needs more room.
+    EXPECT_EQ(dlg.GetDlgItem(1006)->pos(), Units().Rect(63, 70, 1, 1).topLeft());
+    EXPECT_GE(dlg.GetDlgItem(1001)->x(), Units().X(121));
+    EXPECT_GT(dlg.GetDlgItem(1010)->x(),
+              dlg.GetDlgItem(1005)->x() +
+                  dlg.GetDlgItem(1005)->fontMetrics().horizontalAdvance(dlg.ItemText(1005)));
 }
 
 TEST(Confirmations, EnterAnswersOuiWhichStandsOnTheRight) {

@@ -257,19 +257,6 @@ TEST_F(Play, HelpIsRationedByTheRightLettersPlaced) {
     EXPECT_EQ(Doc()->m_bShowSolution, 0);
 }
 
-TEST_F(Play, SolutionBoxCancelledByEscapeChoosesNothing) {
-    PlaceLetters(28);
-    answer = [](QDialog& d) {
-        d.show();
-        QTest::keyClick(&d, Qt::Key_Escape);
-        return d.result();
-    };
-    frame->RouteCommand(ID_GRID_SOLUTION);
-    ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_EQ(Doc()->m_bShowSolution, 0);
-    EXPECT_EQ(Doc()->m_bShowWrongCells, 0);
-}
-
 TEST_F(Play, EffacerAsksFirstAndErasesOnlyOnOui) {
     PlaceLetters(10);
     const std::vector<std::string> before = PlayerRows(*Doc());
@@ -295,24 +282,6 @@ TEST_F(Play, EffacerAsksFirstAndErasesOnlyOnOui) {
     EXPECT_EQ(Doc()->m_aPlayer[0][2], ' ');
     EXPECT_EQ(sounds, (std::vector<std::string>{"tiou.wav"}));
     EXPECT_EQ(Doc()->m_bGridReady, 1);
-}
-
-TEST_F(Play, GrilleInfoShowsTheCountsOfTheGrid) {
-    PlaceLetters(5, 1);
-    std::map<int, QString> shown;
-    answer = [&](QDialog& d) {
-        if (auto* info = qobject_cast<shell::CGridInfoDlg*>(&d))
-            for (int id : {1001, 1002, 1003, 1004, 1005, 1006, 1010}) shown[id] = info->ItemText(id);
-        return DefaultAnswer(d);
-    };
-    frame->RouteCommand(ID_VIEW_GRIDINFO);
-    EXPECT_EQ(shown, (std::map<int, QString>{{1001, "36"},
-                                             {1002, "8"},
-                                             {1003, "22"},
-                                             {1004, "6"},
-                                             {1005, "Qualité de la grille:"},
-                                             {1006, "Petit"},
-                                             {1010, "1"}}));
 }
 
 }  // namespace

@@ -185,15 +185,6 @@ TEST(VictoryDialog, BannerAndCongratulations) {
     EXPECT_EQ(banner.toImage().pixelColor(1, 1), QColor(0, 128, 0));
 }
 
-TEST(HelpText, ShowsItsText) {
-    CHelpTextDlg dlg;
-    dlg.m_strText = QStringLiteral("Choisissez le navigateur.");
-    dlg.OnInitDialog();
-    EXPECT_EQ(dlg.windowTitle(), "Aide");
-    EXPECT_EQ(dlg.ItemText(CHelpTextDlg::IDC_TEXT), "Choisissez le navigateur.");
-    EXPECT_TRUE(static_cast<QTextEdit*>(dlg.GetDlgItem(1001))->isReadOnly());
-}
-
 TEST(BrowserPath, BrowsingReplacesThePathOnlyWhenAFileIsChosen) {
     CBrowserPathDlg dlg;
     dlg.m_strMessage = QStringLiteral("Aucun navigateur n'a été trouvé.");

@@ -232,19 +232,6 @@ TEST_F(ViewPlay, ClicksOutsideTheCellsOnlyEndTheHelpDisplay) {
     EXPECT_TRUE(host.calls.empty());
 }
 
-TEST_F(ViewPlay, TheLastRightLetterPlaysBothSoundsThenShowsTheVictory) {
-    FillAllBut(6, 2);
-    host.picker = {LetterKey('X'), LetterKey('S')};
-    ClickCell(6, 2);  // wrong: nothing tells the player
-    EXPECT_EQ(host.calls, (Calls{"Picker", "Sound bip.wav"}));
-    EXPECT_FALSE(view->IsGridComplete());
-
-    host.calls.clear();
-    ClickCell(6, 2);
-    EXPECT_TRUE(view->IsGridComplete());
-    EXPECT_EQ(host.calls, (Calls{"Picker", "Sound bip.wav", "Sound victoire.wav", "Victory"}));
-}
-
 TEST_F(ViewPlay, SoundsSetToAucunAreSkippedButTheOthersStillPlay) {
     FillAllBut(2, 2);
     view->m_settings.m_strSoundFile[4] = "Aucun";

@@ -1,11 +1,14 @@
 #include "ChildFrame.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QTimer>
 
+#include "FileCommands.h"
 #include "Icons.h"
 #include "MessageBox.h"
 #include "QtDocumentHost.h"
+#include "QtViewHost.h"
 #include "VerbalineDoc.h"
 #include "VerbalineView.h"
 
@@ -20,13 +23,16 @@ CChildFrame::CChildFrame(const QString& title, std::function<QWidget*()> mainWin
     setWidget(m_view);
     m_host = std::make_unique<CQtDocumentHost>(m_view, std::move(mainWindow));
     m_doc->SetHost(m_host.get());
+    m_viewHost = std::make_unique<CQtViewHost>(m_view);
+    m_view->SetViewHost(m_viewHost.get());
     m_doc->OnNewDocument();
     BuildCommandMap();
 }
 
 CChildFrame::~CChildFrame() {
-    // The document must not call a host that is gone.
+    // The document and the view must not call a host that is gone.
     m_doc->SetHost(nullptr);
+    m_view->SetViewHost(nullptr);
 }
 
 void CChildFrame::ActivateFrame() { showMaximized(); }
@@ -36,16 +42,14 @@ bool CChildFrame::IsComputing() const { return m_doc->m_bComputing != 0; }
 void CChildFrame::BuildCommandMap() {
     CCommandMap& m = m_docCommands;
     m.On(ID_GRID_COMPUTE, [this] { OnCalculer(); });
-    // "Effacer" and "Solution" come with the player's commands; until then
-    // their items only follow the grid's state.
-    m.On(ID_GRID_ERASE, [] {});
-    m.On(ID_GRID_SOLUTION, [] {});
+    m.On(ID_GRID_ERASE, [this] { RunDocCommand(&CVerbalineDoc::OnEffacer); });
+    m.On(ID_GRID_SOLUTION, [this] { RunDocCommand(&CVerbalineDoc::OnSolution); });
     auto gridReady = [this](CCmdUI& ui) { ui.Enable(m_doc->CanEraseOrSolve()); };
     m.OnUpdate(ID_GRID_ERASE, gridReady);
     m.OnUpdate(ID_GRID_SOLUTION, gridReady);
     m.On(ID_FILE_CLOSE, [this] { close(); });
     m.On(ID_FILE_SAVE, [this] { DoFileSave(); });
-    m.On(ID_FILE_SAVE_AS, [this] { DoFileSave(); });
+    m.On(ID_FILE_SAVE_AS, [this] { DoSave(true); });
 }
 
 void CChildFrame::OnCalculer() {
@@ -57,13 +61,40 @@ void CChildFrame::OnCalculer() {
     }
 }
 
-bool CChildFrame::DoFileSave() {
-    ShowMessageBox(this,
-                   QStringLiteral("Cette version de Verbaline ne sait pas encore enregistrer les "
-                                  "grilles : « %1 » n'a pas été enregistrée.")
-                       .arg(m_strTitle),
-                   QString(), MsgButtons::Ok, MsgIcon::Exclamation);
-    return false;
+void CChildFrame::RunDocCommand(void (CVerbalineDoc::*command)()) {
+    (m_doc.get()->*command)();
+    emit commandDone();
+}
+
+void CChildFrame::SetPathName(const QString& path) {
+    m_strPathName = path;
+    m_strTitle = QFileInfo(path).fileName();
+    setWindowTitle(m_strTitle);
+}
+
+bool CChildFrame::DoFileSave() { return DoSave(m_strPathName.isEmpty()); }
+
+bool CChildFrame::DoSave(bool askName) {
+    if (m_doc->m_bGridReady == 0) {
+        // Nothing to save: the document says so, before any name is asked.
+        m_doc->SaveGrid(std::string());
+        return false;
+    }
+    QString path = m_strPathName;
+    if (askName || path.isEmpty()) {
+        path = AskSaveGridName(this, path.isEmpty() ? m_strTitle : path);
+        if (path.isEmpty()) return false;
+        path = QFileInfo(path).absoluteFilePath();
+    }
+    const std::optional<std::string> enginePath = EnginePath(this, path);
+    if (!enginePath || !m_doc->SaveGrid(*enginePath)) return false;
+    // Named as opening it again would name it, links resolved.
+    const QString saved = QFileInfo(path).canonicalFilePath();
+    if (!saved.isEmpty()) path = saved;
+    if (path != m_strPathName) SetPathName(path);
+    emit pathNameChanged(path);
+    emit commandDone();
+    return true;
 }
 
 bool CChildFrame::SaveModified() {

@@ -17,6 +17,7 @@ class CVerbalineView;
 namespace verbal::shell {
 
 class CQtDocumentHost;
+class CQtViewHost;
 
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
@@ -29,7 +30,12 @@ public:
     CVerbalineDoc* GetDocument() const { return m_doc.get(); }
     CVerbalineView* GetView() const { return m_view; }
     CQtDocumentHost* Host() const { return m_host.get(); }
+    CQtViewHost* ViewHost() const { return m_viewHost.get(); }
     QString Title() const { return m_strTitle; }
+    // The grid's file, absolute; empty until it is saved or opened.
+    QString PathName() const { return m_strPathName; }
+    // Names the grid after its file.
+    void SetPathName(const QString& path);
 
     // The document's commands: "Calculer", "Effacer", "Solution", closing
     // and saving.
@@ -40,6 +46,10 @@ public:
     // Asks whether to save a modified grid; false when the user cancels (or
     // the grid could not be saved), so the window must stay.
     bool SaveModified();
+    // "Enregistrer" (asks a name only for a grid without a file) and
+    // "Enregistrer sous..."; true once the grid is in its file.
+    bool DoFileSave();
+    bool DoSave(bool askName);
     bool IsComputing() const;
     // A close asked for during a computation presses the stop button and
     // happens once the computation has ended.
@@ -53,19 +63,23 @@ public:
 signals:
     // A command of the document has ended; menus and buttons may change.
     void commandDone();
+    // The grid was saved under a name (it belongs in the recent files).
+    void pathNameChanged(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void OnCalculer();
-    bool DoFileSave();
+    void RunDocCommand(void (CVerbalineDoc::*command)());
     void BuildCommandMap();
 
     QString m_strTitle;
+    QString m_strPathName;
     std::unique_ptr<CVerbalineDoc> m_doc;
     CVerbalineView* m_view;
     std::unique_ptr<CQtDocumentHost> m_host;
+    std::unique_ptr<CQtViewHost> m_viewHost;
     CCommandMap m_docCommands;
     bool m_bClosePending = false;
     bool m_bCloseAsked = false;  // the save question was answered for this close

@@ -6,21 +6,20 @@
 
 #include "DialogUnits.h"
 #include "Modal.h"
+#include "SmallDialogs.h"
 
 namespace verbal::shell {
 
-CRecalcConfirmDlg::CRecalcConfirmDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Lancer un nouveau calcul de la grille."));
+CConfirmDlg::CConfirmDlg(QWidget* parent, const QString& title, const QString& question)
+    : QDialog(parent) {
+    setWindowTitle(title);
     const CDialogUnits du = PrepareDialog(this, 278, 57);
 
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::Box);
     frame->setFrameShadow(QFrame::Sunken);
     frame->setGeometry(du.Rect(7, 4, 264, 27));
-    auto* text = new QLabel(
-        QStringLiteral("ATTENTION ! Cette grille a déjà été calculée. Etes vous sûr de vouloir la "
-                       "recalculer et perdre l'ancienne grille?"),
-        this);
+    auto* text = new QLabel(question, this);
     text->setAlignment(Qt::AlignCenter);
     text->setWordWrap(true);
     text->setGeometry(du.Rect(11, 6, 256, 23));
@@ -37,6 +36,18 @@ CRecalcConfirmDlg::CRecalcConfirmDlg(QWidget* parent) : QDialog(parent) {
     m_yes->setFocus();
 }
 
-bool CRecalcConfirmDlg::DoModal() { return RunModal(*this) == QDialog::Accepted; }
+bool CConfirmDlg::DoModal() { return RunModal(*this) == QDialog::Accepted; }
+
+CRecalcConfirmDlg::CRecalcConfirmDlg(QWidget* parent)
+    : CConfirmDlg(parent, QStringLiteral("Lancer un nouveau calcul de la grille."),
+                  QStringLiteral("ATTENTION ! Cette grille a déjà été calculée. Etes vous sûr de "
+                                 "vouloir la recalculer et perdre l'ancienne grille?")) {}
+
+CEraseConfirmDlg::CEraseConfirmDlg(QWidget* parent)
+    : CConfirmDlg(parent, QStringLiteral("Effacage de la grille"),
+                  QStringLiteral("ATTENTION ! Cette fonction va effacer toutes les cases de cette "
+                                 "grille. Etes vous sûr de vouloir continuer?")) {
+    CentreOnScreen(this, parent);
+}
 
 }  // namespace verbal::shell

@@ -152,6 +152,7 @@ QList<QMenu*> CMainFrame::BuildMenus(const std::vector<Popup>& popups) {
                 menu->addSeparator();
             else
                 menu->addAction(MakeAction(QString::fromUtf8(item.text), item.id));
+            if (item.id == ID_FILE_MRU_FILE1) AddRecentFileActions(menu);
         }
         HookMenu(menu);
         menus.append(menu);
@@ -164,6 +165,7 @@ void CMainFrame::HookMenu(QMenu* menu) {
     // their state just before they are seen.
     connect(menu, &QMenu::aboutToShow, this, [this, menu] {
         OnMenuSelect(false);
+        if (m_recentActions.contains(menu)) UpdateRecentFileMenus();
         UpdateMenu(menu);
         OnInitMenuPopup();
     });

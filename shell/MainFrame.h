@@ -3,8 +3,10 @@
 // active grid's view and document, to itself, then to the application.
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <QList>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -62,6 +64,11 @@ public:
     void OnInitMenuPopup();
     bool MenuSelectSeen() const { return m_bMenuSelect; }
 
+    // The recent-file entries of the "Fichier" menus: |menuTexts| gives the
+    // text of each entry, most recent first (RecentFiles.cpp).
+    void SetRecentFileSource(std::function<QStringList()> menuTexts);
+    void UpdateRecentFileMenus();
+
     // The clock panes, refreshed every second.
     void UpdateClockPanes();
     int m_nDatePane = 4;
@@ -95,6 +102,7 @@ private:
     void UpdateTitle();
     void UpdateClockPane(int index, const QString& text);
     void ArrangeIcons();
+    void AddRecentFileActions(QMenu* menu);
     std::vector<const CCommandMap*> Chain() const;
 
     const CCommandMap* m_appCommands;
@@ -109,6 +117,8 @@ private:
     std::multimap<int, QAction*> m_actions;
     int m_nTimer = 0;
     bool m_bClosePending = false;
+    std::function<QStringList()> m_fnRecentFiles;
+    QHash<QMenu*, QList<QAction*>> m_recentActions;  // entries 2..10 of each menu
 
     // The prompt pane while a menu is open.
     int m_nSavedPaneID = 0;

@@ -9,6 +9,9 @@
 #include "GeneratorBoxes.h"
 #include "MessageBox.h"
 #include "NewGridDlg.h"
+#include "QtViewHost.h"
+#include "SmallDialogs.h"
+#include "Sounds.h"
 #include "VerbalineView.h"
 
 namespace verbal::shell {
@@ -72,11 +75,21 @@ bool CQtDocumentHost::RunNewGridDialog(CNewGridData& data) {
     return true;
 }
 
-// The erase confirmation, the solution choice and the grid information box
-// come with the player's commands; until then they answer as if cancelled.
-bool CQtDocumentHost::RunEraseConfirm() { return false; }
-void CQtDocumentHost::RunSolutionChoice(int&) {}
-void CQtDocumentHost::RunGridInfo(const CGridInfoData&) {}
+bool CQtDocumentHost::RunEraseConfirm() {
+    CEraseConfirmDlg dlg(Owner(MsgOwner::App));
+    return dlg.DoModal();
+}
+
+void CQtDocumentHost::RunSolutionChoice(int& choice) {
+    CSolutionDlg dlg(Owner(MsgOwner::App));
+    dlg.m_nChoice = choice;
+    dlg.DoModal(QCursor::pos());
+    choice = dlg.m_nChoice;
+}
+
+void CQtDocumentHost::RunGridInfo(const CGridInfoData& data) {
+    RunGridInfoDialog(Owner(MsgOwner::App), data);
+}
 
 void CQtDocumentHost::CreateStopBox() {
     if (!m_stop) m_stop = std::make_unique<CStopDlg>();
@@ -117,8 +130,7 @@ void CQtDocumentHost::EndWaitCursor() {
     QApplication::restoreOverrideCursor();
 }
 
-// Sounds come with the sound events; until then every sound is silence.
-void CQtDocumentHost::PlaySoundFile(const std::string&) {}
+void CQtDocumentHost::PlaySoundFile(const std::string& path) { PlayProgramSound(path); }
 
 std::int64_t CQtDocumentHost::CurrentTimeSeconds() {
     return static_cast<std::int64_t>(std::time(nullptr));

@@ -5,16 +5,19 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMdiArea>
 #include <QTranslator>
 #include <clocale>
 
 #include "AboutDlg.h"
 #include "ChildFrame.h"
+#include "FileCommands.h"
 #include "Icons.h"
 #include "MainFrame.h"
 #include "MessageBox.h"
 #include "QtSettingsDialogs.h"
 #include "Strings.h"
+#include "VerbalineDoc.h"
 
 namespace verbal::shell {
 
@@ -53,13 +56,20 @@ void CVerbalineApp::BuildCommandMap() {
     m.On(ID_APP_EXIT, [this] {
         if (m_mainFrame) m_mainFrame->close();
     });
-    // The recent-file list is empty until grids can be saved and opened.
-    m.OnUpdate(ID_FILE_MRU_FILE1, [](CCmdUI& ui) { ui.Enable(false); });
+    for (int i = 0; i < CRecentFileList::kSize; ++i) {
+        m.On(ID_FILE_MRU_FILE1 + i, [this, i] { OnOpenRecentFile(i); });
+        m.OnUpdate(ID_FILE_MRU_FILE1 + i,
+                   [this, i](CCmdUI& ui) { ui.Enable(i < m_recentFiles.Files().size()); });
+    }
 }
 
 bool CVerbalineApp::InitInstance(const QStringList& arguments) {
     m_mainFrame = std::make_unique<CMainFrame>(&m_commands);
     if (!m_mainFrame->LoadFrame()) return false;
+    m_mainFrame->SetRecentFileSource([this] { return m_recentFiles.MenuTexts(); });
+    AcceptDroppedFiles(m_mainFrame.get(), [this](const QString& path) {
+        return OpenDocumentFile(path);
+    });
 
     QString file;
     // Switches start with '-' and are not for this program; the last other
@@ -75,30 +85,61 @@ bool CVerbalineApp::InitInstance(const QStringList& arguments) {
     return true;
 }
 
-CChildFrame* CVerbalineApp::OnFileNew() {
-    const QString title = QStringLiteral("%1%2").arg(QStringLiteral("GrilleNr")).arg(++m_nUntitledCount);
+CChildFrame* CVerbalineApp::NewChildFrame(const QString& title) {
     CMainFrame* frame = m_mainFrame.get();
     auto* child = new CChildFrame(title, [frame]() -> QWidget* { return frame; });
-    frame->AddChild(child);
+    connect(child, &CChildFrame::pathNameChanged, this,
+            [this](const QString& path) { AddToRecentFileList(path); });
+    return child;
+}
+
+CChildFrame* CVerbalineApp::OnFileNew() {
+    CChildFrame* child = NewChildFrame(DocBaseName() + QString::number(++m_nUntitledCount));
+    m_mainFrame->AddChild(child);
     return child;
 }
 
 void CVerbalineApp::OnFileOpen() {
-    const QString path = QFileDialog::getOpenFileName(m_mainFrame.get(), QStringLiteral("Ouvrir"),
-                                                      QString(), DocFilter());
+    const QString path = AskOpenGridName(m_mainFrame.get());
     if (!path.isEmpty()) OpenDocumentFile(path);
 }
 
 bool CVerbalineApp::OpenDocumentFile(const QString& path) {
+    if (path.isEmpty()) return false;
     const QFileInfo info(path);
-    const QString text =
-        info.exists()
-            ? QStringLiteral("Impossible d'ouvrir la grille « %1 » : cette version de Verbaline "
-                             "ne sait pas encore lire les fichiers de grille.")
-                  .arg(info.absoluteFilePath())
-            : QStringLiteral("La grille « %1 » est introuvable.").arg(path);
-    ShowMessageBox(m_mainFrame.get(), text, QString(), MsgButtons::Ok, MsgIcon::Exclamation);
+    const QString absolute =
+        info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    for (CChildFrame* child : m_mainFrame->Children())
+        if (child->PathName() == absolute) {
+            m_mainFrame->MdiArea()->setActiveSubWindow(child);
+            return true;
+        }
+    const std::optional<std::string> enginePath = EnginePath(m_mainFrame.get(), absolute);
+    if (!enginePath) return false;
+
+    // The grid is read before its window is shown: a file that is not a grid
+    // shows no window at all.
+    std::unique_ptr<CChildFrame> child(NewChildFrame(info.fileName()));
+    if (!child->GetDocument()->OpenGrid(*enginePath)) return false;
+    child->SetPathName(absolute);
+    m_mainFrame->AddChild(child.release());
+    AddToRecentFileList(absolute);
+    return true;
+}
+
+bool CVerbalineApp::OnOpenRecentFile(int index) {
+    const QStringList& files = m_recentFiles.Files();
+    if (index < 0 || index >= files.size()) return false;
+    const QString path = files[index];
+    if (OpenDocumentFile(path)) return true;
+    m_recentFiles.Remove(files.indexOf(path));
+    m_mainFrame->UpdateRecentFileMenus();
     return false;
+}
+
+void CVerbalineApp::AddToRecentFileList(const QString& path) {
+    m_recentFiles.Add(path);
+    if (m_mainFrame) m_mainFrame->UpdateRecentFileMenus();
 }
 
 void CVerbalineApp::OnAppAbout() {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "CommandMap.h"
+#include "RecentFiles.h"
 
 class QApplication;
 
@@ -34,15 +35,24 @@ public:
     // A new empty grid in its own window, titled GrilleNr1, GrilleNr2, ...
     CChildFrame* OnFileNew();
     void OnFileOpen();
-    // Opens a grid file; false (after telling the user) when it cannot.
+    // Opens a grid file in a window of its own (or shows the window that
+    // already holds it); false, after telling the user, when it cannot.
     bool OpenDocumentFile(const QString& path);
+    // Opens entry |index| of the recent files; an entry that cannot be
+    // opened leaves the list.
+    bool OnOpenRecentFile(int index);
     void OnAppAbout();
+
+    CRecentFileList& RecentFiles() { return m_recentFiles; }
+    void AddToRecentFileList(const QString& path);
 
 private:
     void BuildCommandMap();
+    CChildFrame* NewChildFrame(const QString& title);
 
     std::unique_ptr<CMainFrame> m_mainFrame;
     CCommandMap m_commands;
+    CRecentFileList m_recentFiles;
     int m_nUntitledCount = 0;
 };
 

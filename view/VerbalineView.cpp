@@ -48,6 +48,10 @@ CVerbalineView::CVerbalineView(CVerbalineDoc* doc, QWidget* parent)
     PreCreateWindow();
     BuildCommandMap();
     PushSettingsToDocument();
+    // The pointer is followed even with no button down: it hides the
+    // definitions box and the solution.
+    setMouseTracking(true);
+    SetCursorState(kCursorArrow);
 }
 
 void CVerbalineView::CreateDrawingObjects() {

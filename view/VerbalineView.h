@@ -15,8 +15,10 @@
 
 #include "CommandMap.h"
 #include "Geometry.h"
+#include "ViewHost.h"
 #include "ViewSettings.h"
 
+class QMouseEvent;
 class QPainter;
 
 namespace verbal {
@@ -46,12 +48,6 @@ public:
 
     // The view's commands and their update handlers.
     const CCommandMap& CommandMap() const { return m_commands; }
-
-    // Commands of the view whose behaviour comes with the player's side of
-    // the program; for now they do nothing.
-    void OnViewRefresh() {}
-    void OnViewMove() {}
-    void OnGridInfo() {}
 
     // Settings (SettingsIo.cpp). Start-up: the installation directory from
     // the registry becomes the current directory, then the settings file is
@@ -86,6 +82,41 @@ public:
     int m_nLinesToDraw = 0;
     bool m_bMoveMode = false;
 
+    // --- the player's mouse (Interaction.cpp) -----------------------------
+    // The dialogs the view runs; none until the window that holds the view
+    // gives them (then clicks change the grid but ask nothing).
+    void SetViewHost(IViewHost* host) { m_pViewHost = host; }
+    IViewHost* ViewHost() const { return m_pViewHost; }
+
+    void OnLButtonDown(QPoint p);
+    void OnLButtonUp();
+    void OnMouseMove(QPoint p, bool onlyLeftButton);
+    void OnRButtonDown(QPoint p);
+    void OnViewRefresh();
+    void OnViewMove();
+    void OnGridInfo();
+
+    // (column, row) of the cell whose inside holds |p|; (21, 21) for a point
+    // on a lattice line or outside the cells.
+    CPoint HitTestCell(QPoint p) const;
+    // The ordinal of the word that holds the cell in its row (column); a
+    // black square takes the number of the next word after it, 0 if none.
+    int HorizontalWordNumber(int row, int column) const;
+    int VerticalWordNumber(int row, int column) const;
+    // Every white cell holds its right letter.
+    bool IsGridComplete() const;
+    // Strictly inside the cells as last painted.
+    bool IsInGridArea(QPoint p) const;
+
+    enum CursorState { kCursorArrow = 1, kCursorMove = 2 };
+    int CursorState() const { return m_nCursorState; }
+
+    CPoint m_ptLastMouse;
+    CPoint m_ptHitCell{21, 21};
+    CLetterData m_dlgLetter;
+    CDefinitionsData m_dlgDefinitions;
+    int m_bDefBoxShown = 0;
+
     // Drawing objects.
     QBrush m_brushWrongCell;
     QBrush m_brushBlackSquare;
@@ -101,6 +132,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     void ComputeFrame(int cells);
@@ -110,9 +144,14 @@ private:
     void DrawWelcomeGrid(QPainter& dc);
     void DrawLetter(QPainter& dc, int row, int col, char letter);
     void BuildCommandMap();
+    void SetCursorState(int state);
+    void PlayViewSound(int number);  // 1..6
+    void DestroyDefinitionsBox();
 
     CVerbalineDoc* m_pDocument;
     CCommandMap m_commands;
+    IViewHost* m_pViewHost = nullptr;
+    int m_nCursorState = kCursorArrow;
 };
 
 // A font as the classic font call makes it: |height| is the cell height of

@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,7 +17,9 @@
 
 #include "ChildFrame.h"
 #include "MainFrame.h"
+#include "FileCommands.h"
 #include "Modal.h"
+#include "Sounds.h"
 #include "VerbalineApp.h"
 #include "VerbalineDoc.h"
 #include "VerbalineView.h"
@@ -33,25 +37,51 @@ struct ShownDialog {
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        shell::SetModalHook([this](QDialog& dialog) {
-            ShownDialog shown{QString::fromLatin1(dialog.metaObject()->className()),
-                              dialog.windowTitle(), QString(), dialog.isEnabled()};
-            if (auto* box = qobject_cast<QMessageBox*>(&dialog)) shown.text = box->text();
-            dialogs.push_back(shown);
-            if (answer) return answer(dialog);
-            return DefaultAnswer(dialog);
+        // The user's own configuration is never touched: the recent files
+        // go to a folder of the test.
+        ASSERT_TRUE(profile.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile.path());
+        shell::SetSoundHook([this](const std::string& path) {
+            sounds.push_back(path.substr(path.find_last_of('/') + 1));
+            events.push_back("sound " + sounds.back());
         });
+        shell::SetFileDialogHook([this](QWidget*, bool save, const QString& proposed) {
+            events.push_back(save ? "save dialog" : "open dialog");
+            proposedNames.push_back(proposed);
+            if (fileAnswers.empty()) return QString();
+            const QString path = fileAnswers.front();
+            fileAnswers.erase(fileAnswers.begin());
+            return path;
+        });
+        InstallModalHook();
         app = std::make_unique<shell::CVerbalineApp>();
         ASSERT_TRUE(app->InitInstance({}));
         frame = app->MainFrame();
     }
 
     void TearDown() override {
-        answer = nullptr;  // save prompts: "Non"
+        InstallModalHook();  // a test may have taken it away
+        answer = nullptr;    // save prompts: "Non"
         if (frame) frame->close();
         QApplication::processEvents();
         app.reset();
         shell::SetModalHook({});
+        shell::SetSoundHook({});
+        shell::SetFileDialogHook({});
+    }
+
+    // Every modal dialog is logged, then answered by |answer| (or the
+    // default answer).
+    void InstallModalHook() {
+        shell::SetModalHook([this](QDialog& dialog) {
+            ShownDialog shown{QString::fromLatin1(dialog.metaObject()->className()),
+                              dialog.windowTitle(), QString(), dialog.isEnabled()};
+            if (auto* box = qobject_cast<QMessageBox*>(&dialog)) shown.text = box->text();
+            dialogs.push_back(shown);
+            events.push_back("dialog " + shown.title.toStdString());
+            if (answer) return answer(dialog);
+            return DefaultAnswer(dialog);
+        });
     }
 
     // Message boxes answer no (or cancel, or OK); dialogs are cancelled.
@@ -85,8 +115,13 @@ protected:
 
     std::unique_ptr<shell::CVerbalineApp> app;
     shell::CMainFrame* frame = nullptr;
+    QTemporaryDir profile;
     std::function<int(QDialog&)> answer;
     std::vector<ShownDialog> dialogs;
+    std::vector<std::string> sounds;   // file names, in the order played
+    std::vector<std::string> events;   // "dialog <title>", "sound <file>", ...
+    std::vector<QString> fileAnswers;  // the file dialogs' answers, in order
+    std::vector<QString> proposedNames;
 };
 
 }  // namespace verbal::test

@@ -1,0 +1,35 @@
+// What the file commands share: the file dialogs of grid files, the
+// conversion of a chosen path for the engine, and files dropped on the main
+// window.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace verbal::shell {
+
+// Asks for a grid file to open, or for the name to save a grid under
+// (|proposed| is the name offered). Empty when cancelled. The name to save
+// under always ends in ".vbg" when the user gave no extension.
+QString AskOpenGridName(QWidget* owner);
+QString AskSaveGridName(QWidget* owner, const QString& proposed);
+QString WithGridExtension(const QString& path);
+
+// Replaces the system's file dialogs: (owner, save?, proposed name) -> the
+// path chosen, empty for a cancel. Give an empty function to restore them.
+using FileDialogHook = std::function<QString(QWidget*, bool save, const QString& proposed)>;
+void SetFileDialogHook(FileDialogHook hook);
+
+// The path in the engine's code page; none (after telling the user) when a
+// character of it has no place there, since the engine would then name
+// another file.
+std::optional<std::string> EnginePath(QWidget* owner, const QString& path);
+
+// Files dropped on |window| are given to |open|, one by one.
+void AcceptDroppedFiles(QWidget* window, std::function<bool(const QString&)> open);
+
+}  // namespace verbal::shell

@@ -95,6 +95,25 @@ std::string Utf8ToCp1252(const std::string& utf8) {
     return out;
 }
 
+std::u32string Utf8ToUtf32(const std::string& utf8) {
+    std::u32string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t cp = 0;
+        const std::size_t len = DecodeUtf8(utf8, i, cp);
+        out += len == 0 ? U'\uFFFD' : cp;
+        i += len == 0 ? 1 : len;
+    }
+    return out;
+}
+
+std::string Utf32ToUtf8(const std::u32string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t cp : text) AppendUtf8(out, cp);
+    return out;
+}
+
 std::string Cp1252ToUtf8(const std::string& cp1252) {
     std::string out;
     out.reserve(cp1252.size() + cp1252.size() / 8);

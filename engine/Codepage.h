@@ -13,6 +13,11 @@ namespace verbal {
 std::string Utf8ToCp1252(const std::string& utf8);
 std::string Cp1252ToUtf8(const std::string& cp1252);
 
+// UTF-8 and code points, for tools that work on characters; a byte that is
+// not UTF-8 becomes U+FFFD.
+std::u32string Utf8ToUtf32(const std::string& utf8);
+std::string Utf32ToUtf8(const std::u32string& text);
+
 // Shorthand for the program's own French texts, written in UTF-8 in the
 // sources.
 inline std::string W(const char* utf8) { return Utf8ToCp1252(utf8); }

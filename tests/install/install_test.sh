@@ -90,6 +90,14 @@ if [ "$gui" = ON ]; then
     grep -q '<mime-type type="application/x-verbaline-grille">' "$mime" || fail "$mime : type absent"
     grep -q '<glob pattern="\*.vbg"/>' "$mime" || fail "$mime : motif *.vbg absent"
   fi
+  # The file type as the desktop's own tool reads it, in a copy: the
+  # prefix's cache stays untouched.
+  if command -v update-mime-database > /dev/null; then
+    cp -r "$prefix/share/mime" "$work/mime"
+    update-mime-database "$work/mime" 2> "$work/mime.err" || fail "update-mime-database : $(cat "$work/mime.err")"
+    grep -qxF "50:application/x-verbaline-grille:*.vbg" "$work/mime/globs2" \
+      || fail "la base MIME ne connaît pas *.vbg"
+  fi
   check_file "$prefix/share/icons/hicolor/scalable/apps/verbal.svg"
   check_file "$prefix/share/icons/hicolor/scalable/mimetypes/application-x-verbaline-grille.svg"
   # The caches of a temporary prefix are the user's business, not the

@@ -58,6 +58,10 @@ void CStopDlg::Destroy() {
 
 bool CStopDlg::CheckStop() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return TakeStopRequest();
+}
+
+bool CStopDlg::TakeStopRequest() {
     const bool pressed = m_bStopPressed;
     m_bStopPressed = false;
     return pressed;

@@ -22,6 +22,9 @@ public:
     // Runs every waiting event, then tells (and forgets) whether the button
     // was pressed since the last call.
     bool CheckStop();
+    // Whether the button was pressed since the last call, without handling
+    // the events waiting.
+    bool TakeStopRequest();
 
     QPushButton* StopButton() const { return m_button; }
     bool IsCreated() const { return m_bCreated; }

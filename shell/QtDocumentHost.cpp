@@ -58,7 +58,16 @@ void CQtDocumentHost::RedrawAllNow() {
 }
 
 void CQtDocumentHost::RedrawRectNow(const CRect& rect) {
-    if (m_view) m_view->repaint(ToQRect(rect));
+    if (!m_view) return;
+    // The generator asks after every row and at every pump, far more often
+    // than an eye can follow: paint at once a few dozen times a second, and
+    // otherwise leave the area for the next paint.
+    if (m_redrawClock.isValid() && m_redrawClock.elapsed() < kRedrawEveryMs) {
+        m_view->update(ToQRect(rect));
+        return;
+    }
+    m_view->repaint(ToQRect(rect));
+    m_redrawClock.start();
 }
 
 bool CQtDocumentHost::RunRecalcConfirm() {
@@ -102,6 +111,11 @@ void CQtDocumentHost::DestroyStopBox() {
 
 bool CQtDocumentHost::CheckStop() {
     if (!m_stop) m_stop = std::make_unique<CStopDlg>();
+    // Events are handled often enough for the stop button and the painting
+    // to answer at once, but not at every pump of a fast search.
+    if (m_pumpClock.isValid() && m_pumpClock.elapsed() < kPumpEveryMs)
+        return m_stop->TakeStopRequest();
+    m_pumpClock.start();
     return m_stop->CheckStop();
 }
 

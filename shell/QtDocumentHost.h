@@ -2,6 +2,7 @@
 // dialogs of a computation, the stop and wait boxes, the wait cursor.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <functional>
 #include <memory>
@@ -65,6 +66,10 @@ private:
     std::unique_ptr<CStopDlg> m_stop;
     std::unique_ptr<CWaitDlg> m_wait;
     int m_nWaitCursor = 0;
+    static constexpr int kRedrawEveryMs = 40;
+    static constexpr int kPumpEveryMs = 20;
+    QElapsedTimer m_redrawClock;
+    QElapsedTimer m_pumpClock;
 };
 
 }  // namespace verbal::shell

@@ -6,13 +6,12 @@
 #include <optional>
 #include <ostream>
 
-#include <limits.h>
-#include <unistd.h>
-
 #include "Codepage.h"
 #include "ConsoleHost.h"
 #include "FileIo.h"
 #include "GridText.h"
+#include "Paths.h"
+#include "Registry.h"
 #include "VerbalineDoc.h"
 
 namespace verbal::cli {
@@ -104,11 +103,11 @@ void PrintClues(const CVerbalineDoc& doc, std::ostream& out) {
                 << ") : " << Cp1252ToUtf8(doc.m_astrClues[19 + c][word.number - 1]) << "\n";
 }
 
-int Generate(const std::vector<std::string>& args, const std::string& programDir,
+int Generate(const std::vector<std::string>& args, const std::string& installDir,
              std::ostream& out, std::ostream& err) {
     GenerateOptions options;
     if (!ParseGenerate(args, options, err)) return 2;
-    if (options.dict.empty()) options.dict = programDir + "/Standard.lex";
+    if (options.dict.empty()) options.dict = installDir + "/Standard.lex";
 
     ConsoleHost host(err);
     host.SetSeed(options.seed);
@@ -182,22 +181,24 @@ int Show(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 
 }  // namespace
 
-std::string ProgramDirectory() {
-    char buffer[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (n <= 0) return ".";
-    std::string path(buffer, static_cast<std::size_t>(n));
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
+std::string InstallationDirectory() {
+    // The installation names itself in registry.ini; a copy without one
+    // finds its data beside the program.
+    std::string destination;
+    if (ReadRegistryString(RegRoot::LocalMachine, kSetupInfoKey, kDestinationPathValue,
+                           destination) == RegistryRead::Ok &&
+        !destination.empty())
+        return Cp1252ToUtf8(destination);
+    return ProgramDirectory().string();
 }
 
-int Run(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
+int Run(const std::vector<std::string>& args, const std::string& installDir, std::ostream& out,
         std::ostream& err) {
     if (args.empty()) {
         err << kUsage;
         return 2;
     }
-    if (args[0] == "generate") return Generate(args, programDir, out, err);
+    if (args[0] == "generate") return Generate(args, installDir, out, err);
     if (args[0] == "show") return Show(args, out, err);
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         out << kUsage;

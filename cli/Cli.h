@@ -7,12 +7,13 @@
 
 namespace verbal::cli {
 
-// Runs one command; returns the process's exit status. |programDir| is where
+// Runs one command; returns the process's exit status. |installDir| is where
 // the shipped dictionary is looked for when none is given.
-int Run(const std::vector<std::string>& args, const std::string& programDir, std::ostream& out,
+int Run(const std::vector<std::string>& args, const std::string& installDir, std::ostream& out,
         std::ostream& err);
 
-// The directory that holds the running program.
-std::string ProgramDirectory();
+// The installation directory: DestinationPath of registry.ini, else the
+// directory of the running program.
+std::string InstallationDirectory();
 
 }  // namespace verbal::cli

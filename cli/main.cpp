@@ -6,5 +6,5 @@
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return verbal::cli::Run(args, verbal::cli::ProgramDirectory(), std::cout, std::cerr);
+    return verbal::cli::Run(args, verbal::cli::InstallationDirectory(), std::cout, std::cerr);
 }

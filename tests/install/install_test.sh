@@ -162,8 +162,12 @@ if [ "$gui" = ON ]; then
   check_line "$staged/share/applications/verbal.desktop" 'Exec="/opt/verbaline/bin/verbal" %f'
 fi
 [ -e /opt/verbaline ] && fail "DESTDIR ignoré : /opt/verbaline existe"
-"$staged/bin/verbal-cli" generate --size 6 --quality 0 --seed 1 > /dev/null \
-  || fail "verbal-cli de l'installation préparée a échoué"
+# Its programs look for their data where the registry says, not in the stage.
+if "$staged/bin/verbal-cli" generate --size 6 --quality 0 --seed 1 > /dev/null 2> "$work/stage.err"; then
+  fail "verbal-cli de l'installation préparée a trouvé ses données hors de /opt/verbaline"
+elif ! grep -q "/opt/verbaline/lib/verbal/Standard.dex" "$work/stage.err"; then
+  fail "verbal-cli de l'installation préparée ne cherche pas ses données où dit le registre"
+fi
 
 if [ "$failures" -gt 0 ]; then
   echo "$failures vérification(s) en échec ; journal : $work/install.log" >&2

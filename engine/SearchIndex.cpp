@@ -93,19 +93,26 @@ void CFetchIndex::Build(const char* table, const int bounds[16]) {
         m_aSecond[k].clear();
         m_aUsed[k].clear();
         m_anUniformCount[k] = 0;
+        // Roughly one entry per eight bytes of text.
+        const auto expected = static_cast<std::size_t>(std::max(0, bounds[k + 1] - bounds[k]) / 8 + 1);
+        group.reserve(expected);
+        m_aFirst[k].reserve(expected);
+        m_aSecond[k].reserve(expected);
+        m_aUsed[k].reserve(expected);
         for (int p = bounds[k]; p < bounds[k + 1]; ++p) {
             if (table[p] != LF && table[p] != TAB) continue;
             // The fetch copies the byte after the line feed, then every byte
-            // up to the next space.
+            // up to the next space. A word holding a line feed, a tab or a
+            // zero (a damaged table) is left to the byte scan.
+            const char* word = table + p + 1;
             std::uint32_t count = 1;
-            for (int q = p + 2; table[q] != ' '; ++q) {
-                if (table[q] == LF || table[q] == TAB || table[q] == 0 || count > 64) return;
-                ++count;
-            }
-            if (table[p + 1] == LF || table[p + 1] == TAB) return;
+            while (word[count] != ' ' && count <= 64) ++count;
+            if (count > 64) return;
+            for (std::uint32_t i = 0; i < count; ++i)
+                if (word[i] == LF || word[i] == TAB || word[i] == 0) return;
             group.push_back({static_cast<std::uint32_t>(p), count});
             m_aFirst[k].push_back(Code(table[p + 1]));
-            m_aSecond[k].push_back(count > 1 ? Code(table[p + 2]) : kNoCode);
+            m_aSecond[k].push_back(count > 1 ? Code(word[1]) : kNoCode);
             m_aUsed[k].push_back(table[p] == TAB ? 1 : 0);
             p += static_cast<int>(count);
         }

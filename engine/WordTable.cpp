@@ -301,19 +301,31 @@ void CVerbalineDoc::RebuildWordTable() {
     // The size check at loading keeps the table inside the buffer; the bound
     // here only guards against a text that is not what it should be.
     const std::uint32_t room = kDictionarySize - kEndMarker - 20;
-    for (std::uint32_t d = 4; d <= 17; ++d)
-        for (const Piece& piece : pieces) {
-            if (piece.space - piece.cr != d || w >= room) continue;
-            out[w++] = CR;
-            // The LF and the word: up to the space, or to a CR before it.
-            const std::uint32_t from = piece.cr + 1;
-            const void* cr = std::memchr(src + from, CR, piece.space - from);
-            const std::uint32_t to =
-                cr ? static_cast<std::uint32_t>(static_cast<const char*>(cr) - src) : piece.space;
-            std::memcpy(out + w, src + from, to - from);
-            w += to - from;
-            out[w++] = ' ';
-        }
+    // The pieces of each length, in the order of the shuffled copy: a
+    // counting sort on the length.
+    std::uint32_t start[19] = {};
+    for (const Piece& piece : pieces) {
+        const std::uint32_t d = piece.space - piece.cr;
+        if (d >= 4 && d <= 17) ++start[d + 1];
+    }
+    for (int d = 5; d <= 18; ++d) start[d] += start[d - 1];
+    std::vector<std::uint32_t> order(start[18]);
+    for (std::uint32_t i = 0; i < pieces.size(); ++i) {
+        const std::uint32_t d = pieces[i].space - pieces[i].cr;
+        if (d >= 4 && d <= 17) order[start[d]++] = i;
+    }
+    for (const std::uint32_t i : order) {
+        const Piece& piece = pieces[i];
+        if (w >= room) break;
+        out[w++] = CR;
+        // The LF and the word: up to the space, or to a CR before it.
+        const std::uint32_t from = piece.cr + 1;
+        std::uint32_t to = from;
+        while (to < piece.space && src[to] != CR) ++to;
+        std::memcpy(out + w, src + from, to - from);
+        w += to - from;
+        out[w++] = ' ';
+    }
     std::memset(out + w, '%', kEndMarker);
     m_nTableLength = w + kEndMarker;
     m_nDictionaryUsed = std::max<std::size_t>(m_nDictionaryUsed, m_nTableLength);

@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "Pictures.h"
 #include "HelpviewDoc.h"
 #include "HelpviewIds.h"
 #include "HelpviewView.h"
@@ -225,22 +226,6 @@ TEST_F(PagesInBrowser, TableOfContentsLinksScrollToTheirSection) {
     EXPECT_EQ(View()->source().fragment(), QStringLiteral("problemes"));
 }
 
-// The picture with its 256 most frequent colours: sharp, and a fraction of
-// the size of a full-colour one.
-QImage Indexed(const QImage& image) {
-    QHash<QRgb, int> counts;
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < rgb.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x) ++counts[line[x]];
-    }
-    QList<QRgb> colours = counts.keys();
-    std::sort(colours.begin(), colours.end(),
-              [&](QRgb a, QRgb b) { return counts[a] != counts[b] ? counts[a] > counts[b] : a < b; });
-    if (colours.size() > 256) colours.resize(256);
-    return rgb.convertToFormat(QImage::Format_Indexed8, QVector<QRgb>(colours.begin(), colours.end()),
-                               Qt::ThresholdDither);
-}
 
 // Pictures for a person to look at (VERBAL_SCREENSHOT_DIR): each page in
 // the window, and its whole length in pieces. With VERBAL_HELP_PICTURES_DIR, the
@@ -262,7 +247,7 @@ TEST_F(PagesInBrowser, Screenshots) {
         const QImage image = toolbar->grab(buttons.adjusted(-4, -4, 4, 4))
                                  .toImage()
                                  .scaledToWidth(540, Qt::SmoothTransformation);
-        EXPECT_TRUE(Indexed(image).save(QDir(pictures).filePath(QStringLiteral("navigateur.png")),
+        EXPECT_TRUE(verbal::test::Indexed(image).save(QDir(pictures).filePath(QStringLiteral("navigateur.png")),
                                         "PNG", 0));
     }
     if (shots.isEmpty()) return;

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 
+#include "Pictures.h"
 #include "GeneratorBoxes.h"
 #include "GridText.h"
 #include "NewGridDlg.h"
@@ -55,22 +56,6 @@ QImage Framed(QWidget* w, const QString& title) {
     return out;
 }
 
-// A picture of a window has few colours: its 256 most frequent ones keep
-// it sharp at a fraction of the size of a full-colour one.
-QImage Indexed(const QImage& image) {
-    QHash<QRgb, int> counts;
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < rgb.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x) ++counts[line[x]];
-    }
-    QList<QRgb> colours = counts.keys();
-    std::sort(colours.begin(), colours.end(),
-              [&](QRgb a, QRgb b) { return counts[a] != counts[b] ? counts[a] > counts[b] : a < b; });
-    if (colours.size() > 256) colours.resize(256);
-    return rgb.convertToFormat(QImage::Format_Indexed8, QVector<QRgb>(colours.begin(), colours.end()),
-                               Qt::ThresholdDither);
-}
 
 // The help browser's page is about 650 pixels wide: wider pictures are
 // scaled down.

@@ -17,13 +17,6 @@
 namespace verbal::test {
 namespace {
 
-// A 12 x 12 grid the generator made from the small test dictionary.
-const std::vector<std::string> kGrid12 = {
-    "SPRAT#THIOL#", "ALENE#REM#NE", "TACT#SUPPL#L", "IGUE#KSAR#MA",
-    "SIL#DATTE#AN", "FOENER#ON#YD", "ACME#NOMADE#", "ILEUS#REBOND",
-    "SANTIAG#LN#A", "ASTRE#ACE#KT", "NE#EUH#A#AIE", "T#A#RABLE#FR",
-};
-
 TEST_F(ShellTest, Screenshots) {
     const QString dir = qEnvironmentVariable("VERBAL_SCREENSHOT_DIR");
     if (dir.isEmpty()) GTEST_SKIP() << "VERBAL_SCREENSHOT_DIR not set";

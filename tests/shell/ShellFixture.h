@@ -34,6 +34,13 @@ struct ShownDialog {
     bool enabled;     // could the user answer it?
 };
 
+// A 12 x 12 grid the generator made from the small test dictionary.
+inline const std::vector<std::string> kGrid12 = {
+    "SPRAT#THIOL#", "ALENE#REM#NE", "TACT#SUPPL#L", "IGUE#KSAR#MA",
+    "SIL#DATTE#AN", "FOENER#ON#YD", "ACME#NOMADE#", "ILEUS#REBOND",
+    "SANTIAG#LN#A", "ASTRE#ACE#KT", "NE#EUH#A#AIE", "T#A#RABLE#FR",
+};
+
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override {

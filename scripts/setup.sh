@@ -1,15 +1,31 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only those missing.
-# Usage: scripts/setup.sh            (build, run and test)
+# Usage: scripts/setup.sh              (build, run and test)
+#        scripts/setup.sh --run        (only what building and running needs)
+#        scripts/setup.sh --package    (building, checking and linting the .deb)
 set -euo pipefail
 
-PACKAGES=(
-  g++ cmake make pkg-config
+# Building and running the programs, their manual pages included.
+RUN_PACKAGES=(
+  g++ cmake make pkg-config scdoc
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2
+  libsndfile1-dev libpulse-dev
+)
+# Making the .deb and checking it: its dependencies, desktop entry,
+# software-centre metadata and manual pages.
+CHECK_PACKAGES=(dpkg-dev desktop-file-utils appstream man-db)
+# The tests, the benchmarks and the fuzzers.
+TEST_PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2
-  libsndfile1-dev libpulse-dev pulseaudio
+  pulseaudio
 )
+
+case "${1:-}" in
+  --run) PACKAGES=("${RUN_PACKAGES[@]}") ;;
+  --package) PACKAGES=("${RUN_PACKAGES[@]}" "${CHECK_PACKAGES[@]}" lintian) ;;
+  *) PACKAGES=("${RUN_PACKAGES[@]}" "${CHECK_PACKAGES[@]}" "${TEST_PACKAGES[@]}") ;;
+esac
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do

@@ -12,12 +12,12 @@ quick=0
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 
 echo "== Compilation et tests =="
-"$root/scripts/build.sh" "$root/build"
+"$root/scripts/build.sh" "$root/build" -DVERBAL_TESTS=ON -DVERBAL_BENCH=ON
 ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)"
 
 if [ $quick -eq 0 ]; then
   echo "== Compilation et tests sous AddressSanitizer et UndefinedBehaviorSanitizer =="
-  "$root/scripts/build.sh" "$root/build-asan" -DVERBAL_SANITIZE=ON -DVERBAL_BENCH=OFF
+  "$root/scripts/build.sh" "$root/build-asan" -DVERBAL_SANITIZE=ON -DVERBAL_TESTS=ON -DVERBAL_BENCH=OFF
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$root/build-asan" --output-on-failure -j "$(nproc)"
   echo "== Fuzzing des lecteurs de fichiers =="

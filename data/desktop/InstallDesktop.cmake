@@ -3,7 +3,8 @@
 # desktop's caches so that the menu entry, the grid file type and the icons
 # show at once.
 #
-# In: CMAKE_INSTALL_PREFIX, VERBAL_DESKTOP_DIR (this folder), $ENV{DESTDIR}.
+# In: CMAKE_INSTALL_PREFIX, VERBAL_DESKTOP_DIR (this folder), VERBAL_APP_ID,
+# VERBAL_BINDIR (where verbal is linked, in the prefix), $ENV{DESTDIR}.
 
 get_filename_component(prefix "${CMAKE_INSTALL_PREFIX}" ABSOLUTE)
 set(staged "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
@@ -13,13 +14,13 @@ set(staged "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
 # characters " ` $ \ are escaped, every backslash is doubled once more
 # because the whole value is a string of the desktop file, and % is written
 # %% so as not to be read as a field code.
-set(program "${prefix}/bin/verbal")
+set(program "${prefix}/${VERBAL_BINDIR}/verbal")
 string(REGEX REPLACE "([\"`$\\\\])" "\\\\\\1" quoted "${program}")
 string(REPLACE "\\" "\\\\" quoted "${quoted}")
 string(REPLACE "%" "%%" quoted "${quoted}")
 set(VERBAL_DESKTOP_EXEC "\"${quoted}\"")
 string(REPLACE "\\" "\\\\" VERBAL_DESKTOP_TRY_EXEC "${program}")
-set(entry "${staged}/share/applications/verbal.desktop")
+set(entry "${staged}/share/applications/${VERBAL_APP_ID}.desktop")
 message(STATUS "Installing: ${entry}")
 configure_file("${VERBAL_DESKTOP_DIR}/verbal.desktop.in" "${entry}" @ONLY)
 list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${entry}")

@@ -6,11 +6,12 @@
 # type and the icons. Then the installed programs are run through their
 # links, from elsewhere, and must find their data.
 #
-# Usage: install_test.sh BUILD_DIR WORK_DIR HAVE_GUI(ON|OFF)
+# Usage: install_test.sh BUILD_DIR WORK_DIR HAVE_GUI(ON|OFF) APP_ID
 set -euo pipefail
 build=$1
 work=$2
 gui=$3
+app_id=$4
 
 failures=0
 fail() {
@@ -74,7 +75,7 @@ check_line "$dir/registry.ini" "DestinationPath=$dir"
 
 # The desktop: menu entry, grid file type, icons.
 if [ "$gui" = ON ]; then
-  desktop="$prefix/share/applications/verbal.desktop"
+  desktop="$prefix/share/applications/$app_id.desktop"
   check_file "$desktop"
   if [ -f "$desktop" ]; then
     check_line "$desktop" "[Desktop Entry]"
@@ -82,7 +83,7 @@ if [ "$gui" = ON ]; then
     check_line "$desktop" "Name=Verbaline 2000"
     check_line "$desktop" "Exec=\"$prefix/bin/verbal\" %f"
     check_line "$desktop" "MimeType=application/x-verbaline-grille;"
-    check_line "$desktop" "Icon=verbal"
+    check_line "$desktop" "Icon=$app_id"
   fi
   mime="$prefix/share/mime/packages/verbaline-grille.xml"
   check_file "$mime"
@@ -98,7 +99,8 @@ if [ "$gui" = ON ]; then
     grep -qxF "50:application/x-verbaline-grille:*.vbg" "$work/mime/globs2" \
       || fail "la base MIME ne connaît pas *.vbg"
   fi
-  check_file "$prefix/share/icons/hicolor/scalable/apps/verbal.svg"
+  check_file "$prefix/share/icons/hicolor/scalable/apps/$app_id.svg"
+  check_file "$prefix/share/metainfo/$app_id.metainfo.xml"
   check_file "$prefix/share/icons/hicolor/scalable/mimetypes/application-x-verbaline-grille.svg"
   # The caches of a temporary prefix are the user's business, not the
   # installation's.
@@ -159,7 +161,7 @@ staged="$work/stage/opt/verbaline"
 check_line "$staged/lib/verbal/registry.ini" "DestinationPath=/opt/verbaline/lib/verbal"
 check_link "$staged/bin/verbal-cli" "../lib/verbal/verbal-cli"
 if [ "$gui" = ON ]; then
-  check_line "$staged/share/applications/verbal.desktop" 'Exec="/opt/verbaline/bin/verbal" %f'
+  check_line "$staged/share/applications/$app_id.desktop" 'Exec="/opt/verbaline/bin/verbal" %f'
 fi
 [ -e /opt/verbaline ] && fail "DESTDIR ignoré : /opt/verbaline existe"
 # Its programs look for their data where the registry says, not in the stage.

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The bash completion of verbal-cli, driven as bash drives it: the words of
+# the command line and the index of the word under the cursor.
+# Usage: completion_test.sh COMPLETION_FILE WORK_DIR
+set -euo pipefail
+completion=$1
+work=$2
+rm -rf "$work"
+mkdir -p "$work/grilles" "$work/dicos dossier"
+cd "$work"
+touch a.vbg B.VBG "c d.vbg" e.lex F.LEX notes.txt grilles/x.vbg "dicos dossier/y.lex"
+# shellcheck source=/dev/null
+. "$completion"
+
+failures=0
+# expect "sorted|expected|candidates" WORD... CURSOR_WORD
+expect() {
+  local want=$1 got
+  shift
+  COMP_WORDS=(verbal-cli "$@")
+  COMP_CWORD=$#
+  COMPREPLY=()
+  _verbal_cli || true
+  got=$(printf '%s\n' "${COMPREPLY[@]}" | sort | paste -sd '|')
+  if [ "$got" != "$want" ]; then
+    echo "ÉCHEC : verbal-cli $*▮ donne « $got », attendu « $want »" >&2
+    failures=$((failures + 1))
+  fi
+}
+
+# Commands, then the options of generate that are not given yet.
+expect "--help|generate|help|show" ""
+expect "generate" g
+expect "--dict|--out|--quality|--seed|--size" generate ""
+expect "--quality" generate --size 10 --q
+expect "--dict|--out|--seed" generate --size 10 --quality 2 ""
+expect "" bogus ""
+expect "" --help ""
+# The values an option takes.
+expect "10|12|14|16|18|20|6|8" generate --size ""
+expect "10|12|14|16|18" generate --size 1
+expect "0|1|2|3" generate --quality ""
+expect "" generate --seed ""
+# Files by extension, in either case, and the directories to reach them;
+# names with blanks stay whole.
+expect "F.LEX|dicos dossier|e.lex|grilles" generate --dict ""
+expect "dicos dossier/y.lex" generate --dict 'dicos\ dossier/'
+expect "dicos dossier/y.lex" generate --dict '"dicos dossier/'
+expect "B.VBG|a.vbg|c d.vbg|dicos dossier|grilles" generate --out ""
+expect "B.VBG|a.vbg|c d.vbg|dicos dossier|grilles" show ""
+expect "grilles" show g
+expect "grilles/x.vbg" show grilles/
+# show takes one grid only.
+expect "" show a.vbg ""
+
+[ "$failures" -eq 0 ] || exit 1
+echo "Complétion vérifiée."
+rm -rf "$work"

@@ -57,6 +57,8 @@ install(FILES cmake/debian/copyright "${doc_dir}/changelog.gz" DESTINATION share
 
 # The Debian package: what `cmake --install --prefix /usr` puts, staged
 # with DESTDIR so that the registry file and the menu entry name /usr.
+# scripts/package.sh configures CMAKE_INSTALL_BINDIR=games for it, where
+# Debian puts the programs of the section games.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME verbal)
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")

@@ -69,9 +69,11 @@ std::size_t DecodeUtf8(const std::string& s, std::size_t i, char32_t& cp) {
         if ((b & 0xC0) != 0x80) return 0;
         cp = (cp << 6) | (b & 0x3F);
     }
-    // Overlong forms are not UTF-8.
+    // Overlong forms, surrogate halves and numbers past the last character
+    // are not UTF-8.
     if ((len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000))
         return 0;
+    if ((cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) return 0;
     return len;
 }
 

@@ -8,6 +8,7 @@
 
 #include "DialogUnits.h"
 #include "Modal.h"
+#include "QtText.h"
 
 namespace verbal::shell {
 
@@ -55,8 +56,8 @@ QWidget* CBrowserPathDlg::GetDlgItem(int id) const {
 }
 
 void CBrowserPathDlg::OnInitDialog() {
-    m_editPath->setText(FromSettingsText(m_strBrowserPath));
-    m_editMessage->setPlainText(FromSettingsText(m_strMessage));
+    m_editPath->setText(FromBytes(m_strBrowserPath));
+    m_editMessage->setPlainText(FromBytes(m_strMessage));
 }
 
 bool CBrowserPathDlg::DoModal() {

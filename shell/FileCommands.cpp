@@ -9,7 +9,7 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "Codepage.h"
+#include "QtText.h"
 #include "MessageBox.h"
 #include "Strings.h"
 
@@ -119,8 +119,7 @@ QString AskSaveGridName(QWidget* owner, const QString& proposed) {
 void SetFileDialogHook(FileDialogHook hook) { Hook() = std::move(hook); }
 
 std::optional<std::string> EnginePath(QWidget* owner, const QString& path) {
-    const std::string bytes = Utf8ToCp1252(path.toStdString());
-    if (QString::fromUtf8(Cp1252ToUtf8(bytes)) == path) return bytes;
+    if (std::optional<std::string> bytes = ExactBytes(path)) return bytes;
     ShowMessageBox(owner,
                    QStringLiteral("Le nom de ce fichier contient des caractères que Verbaline ne "
                                   "sait pas conserver :\n%1\nChoisissez un nom qui n'en contient "

@@ -8,6 +8,7 @@
 
 #include "DialogUnits.h"
 #include "Modal.h"
+#include "QtText.h"
 #include "SettingsText.h"
 
 namespace verbal::shell {
@@ -30,7 +31,7 @@ CHelpTextDlg::CHelpTextDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void CHelpTextDlg::OnInitDialog() {
-    m_edit->setPlainText(FromSettingsText(m_strText));
+    m_edit->setPlainText(FromBytes(m_strText));
     m_edit->selectAll();
     m_edit->setAlignment(Qt::AlignHCenter);
     QTextCursor cursor = m_edit->textCursor();

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "Codepage.h"
+#include "QtText.h"
 #include "DialogUnits.h"
 #include "Installation.h"
 #include "MessageBox.h"
@@ -18,7 +18,6 @@
 namespace verbal::shell {
 namespace {
 
-QString FromBytes(const std::string& s) { return QString::fromUtf8(Cp1252ToUtf8(s)); }
 
 constexpr int kSizeCodes[8] = {5, 7, 9, 11, 13, 15, 17, 19};
 constexpr int kQualityIds[4] = {CNewGridDlg::IDC_QUALITY_0, CNewGridDlg::IDC_QUALITY_1,
@@ -151,7 +150,7 @@ bool CNewGridDlg::DoModal() {
 }
 
 void CNewGridDlg::accept() {
-    m_strDictName = Utf8ToCp1252(m_editName->text().toStdString());
+    m_strDictName = ToBytes(m_editName->text());
     QDialog::accept();
 }
 
@@ -170,8 +169,8 @@ void CNewGridDlg::OnBrowseDictionary() {
     if (chosen.isEmpty()) return;
     // Paths are kept in the code page of the program's files; a name it cannot
     // hold would point to another file.
-    const std::string bytes = Utf8ToCp1252(chosen.toStdString());
-    if (FromBytes(bytes) != chosen) {
+    const std::optional<std::string> bytes = ExactBytes(chosen);
+    if (!bytes) {
         ShowMessageBox(this,
                        QStringLiteral("Le nom de ce fichier contient des caractères que Verbaline "
                                       "ne sait pas conserver :\n%1\nChoisissez un dictionnaire "
@@ -180,7 +179,7 @@ void CNewGridDlg::OnBrowseDictionary() {
                        QString(), MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    m_strDictPath = bytes;
+    m_strDictPath = *bytes;
     m_strDefsPath = MakeDefsPath();
     MakeDictName();
     OnInitDialog();

@@ -16,6 +16,7 @@
 #include "Icons.h"
 #include "MessageBox.h"
 #include "Modal.h"
+#include "QtText.h"
 #include "Process.h"
 #include "Sound.h"
 #include "Strings.h"
@@ -259,8 +260,8 @@ void CPreferencesDlg::Click(int id) {
 
 void CPreferencesDlg::OnInitDialog() {
     for (const auto& [id, member] : m_pathEdits)
-        static_cast<QLineEdit*>(GetDlgItem(id))->setText(FromSettingsText(*member));
-    static_cast<QLineEdit*>(GetDlgItem(IDC_STATUS))->setText(FromSettingsText(m_strStatus));
+        static_cast<QLineEdit*>(GetDlgItem(id))->setText(FromBytes(*member));
+    static_cast<QLineEdit*>(GetDlgItem(IDC_STATUS))->setText(FromBytes(m_strStatus));
     SelectRadio(m_lineGroup, kLineWidths, m_nLineWidth);
     SelectRadio(m_cellGroup, kCellSizes, m_nCellSize);
     SelectRadio(m_positionGroup, kPositions, m_nDefBoxPosition);

@@ -4,7 +4,7 @@
 #include <QCursor>
 #include <ctime>
 
-#include "Codepage.h"
+#include "QtText.h"
 #include "ConfirmDlg.h"
 #include "GeneratorBoxes.h"
 #include "MessageBox.h"
@@ -16,7 +16,6 @@
 
 namespace verbal::shell {
 namespace {
-QString FromBytes(const std::string& s) { return QString::fromUtf8(Cp1252ToUtf8(s)); }
 QRect ToQRect(const CRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 }  // namespace
 

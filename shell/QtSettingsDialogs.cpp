@@ -3,12 +3,13 @@
 #include "BrowserPathDlg.h"
 #include "MessageBox.h"
 #include "PreferencesDlg.h"
+#include "QtText.h"
 #include "SettingsText.h"
 
 namespace verbal::shell {
 
 int CQtSettingsDialogs::MessageBox(QWidget* owner, const MessageBoxRequest& request) {
-    return ShowMessageBox(owner, FromSettingsText(request.text), FromSettingsText(request.caption),
+    return ShowMessageBox(owner, FromBytes(request.text), FromBytes(request.caption),
                           request.buttons, request.icon);
 }
 

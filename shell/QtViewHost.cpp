@@ -4,16 +4,12 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "Codepage.h"
+#include "QtText.h"
 #include "MessageBox.h"
 #include "SmallDialogs.h"
 #include "Sounds.h"
 
 namespace verbal::shell {
-namespace {
-QString FromBytes(const std::string& s) { return QString::fromUtf8(Cp1252ToUtf8(s)); }
-}  // namespace
-
 void RunGridInfoDialog(QWidget* owner, const CGridInfoData& data) {
     CGridInfoDlg dlg(owner);
     static_cast<CGridInfoData&>(dlg) = data;

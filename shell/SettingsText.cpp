@@ -3,25 +3,21 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "Codepage.h"
+#include "QtText.h"
 #include "MessageBox.h"
 #include "SettingsFile.h"
 
 namespace verbal::shell {
 
-QString FromSettingsText(const std::string& bytes) {
-    return QString::fromUtf8(Cp1252ToUtf8(bytes));
-}
-
 bool ToSettingsPath(QWidget* owner, const QString& path, std::string& bytes) {
-    const std::string converted = Utf8ToCp1252(path.toStdString());
+    const std::optional<std::string> converted = ExactBytes(path);
     QString problem;
-    if (FromSettingsText(converted) != path)
+    if (!converted)
         problem = QStringLiteral("Le chemin « %1 » contient des caractères que Verbaline ne sait "
                                  "pas conserver. Choisissez un fichier dont le chemin n'en "
                                  "contient pas.")
                       .arg(path);
-    else if (converted.size() > kSettingsTextSize)
+    else if (converted->size() > kSettingsTextSize)
         problem = QStringLiteral("Le chemin « %1 » est trop long : Verbaline ne conserve que les "
                                  "chemins de %2 caractères au plus. Choisissez un fichier dont le "
                                  "chemin est plus court.")
@@ -30,7 +26,7 @@ bool ToSettingsPath(QWidget* owner, const QString& path, std::string& bytes) {
         ShowMessageBox(owner, problem, QString(), MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
-    bytes = converted;
+    bytes = *converted;
     return true;
 }
 

@@ -1,5 +1,6 @@
-// Texts of the settings between the screen (QString) and the settings file
-// (Windows-1252 bytes in 100-byte fields).
+// Paths of the settings between the screen (QString) and the settings file
+// (Windows-1252 bytes in 100-byte fields), and the file dialogs that choose
+// them.
 #pragma once
 
 #include <QString>
@@ -9,8 +10,6 @@
 class QWidget;
 
 namespace verbal::shell {
-
-QString FromSettingsText(const std::string& bytes);
 
 // The bytes of a path the user chose or typed, ready for the settings. False,
 // after telling the user why, when the settings file could not keep it: a

@@ -13,7 +13,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include "Codepage.h"
+#include "QtText.h"
 #include "DialogUnits.h"
 #include "Icons.h"
 #include "Modal.h"
@@ -21,7 +21,6 @@
 namespace verbal::shell {
 namespace {
 
-QString FromBytes(const std::string& s) { return QString::fromUtf8(Cp1252ToUtf8(s)); }
 
 QScreen* ScreenOf(QPoint point) {
     if (QScreen* screen = QGuiApplication::screenAt(point)) return screen;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "Codepage.h"
+#include "QtText.h"
 #include "Sound.h"
 #include "VerbalineDoc.h"
 #include "VerbalineView.h"
@@ -30,8 +31,6 @@ int WordNumberInLine(const char* line, int n, int i) {
     }
     return count;
 }
-
-QString FromBytes(const std::string& s) { return QString::fromUtf8(Cp1252ToUtf8(s)); }
 
 }  // namespace
 

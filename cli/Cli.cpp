@@ -10,8 +10,6 @@
 #include "ConsoleHost.h"
 #include "FileIo.h"
 #include "GridText.h"
-#include "Paths.h"
-#include "Registry.h"
 #include "VerbalineDoc.h"
 
 namespace verbal::cli {
@@ -180,17 +178,6 @@ int Show(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 }
 
 }  // namespace
-
-std::string InstallationDirectory() {
-    // The installation names itself in registry.ini; a copy without one
-    // finds its data beside the program.
-    std::string destination;
-    if (ReadRegistryString(RegRoot::LocalMachine, kSetupInfoKey, kDestinationPathValue,
-                           destination) == RegistryRead::Ok &&
-        !destination.empty())
-        return Cp1252ToUtf8(destination);
-    return ProgramDirectory().string();
-}
 
 int Run(const std::vector<std::string>& args, const std::string& installDir, std::ostream& out,
         std::ostream& err) {

@@ -12,8 +12,4 @@ namespace verbal::cli {
 int Run(const std::vector<std::string>& args, const std::string& installDir, std::ostream& out,
         std::ostream& err);
 
-// The installation directory: DestinationPath of registry.ini, else the
-// directory of the running program.
-std::string InstallationDirectory();
-
 }  // namespace verbal::cli

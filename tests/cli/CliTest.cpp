@@ -1,7 +1,6 @@
 // verbal-cli as a person uses it: arguments in, text and an exit status out.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -82,22 +81,6 @@ TEST(CliGenerate, AMissingDictionaryIsReportedWithItsMessage) {
     EXPECT_EQ(r2.status, 1);
     EXPECT_NE(r2.err.find("Erreur d'ouverture de fichier!"), std::string::npos);
     EXPECT_EQ(r2.out, "");
-}
-
-TEST(CliInstallation, TheRegistryFileNamesTheInstallationDirectory) {
-    TempDir dir;
-    const std::string registry = dir.File("registry.ini");
-    WriteFile(registry,
-              "[HKEY_LOCAL_MACHINE\\Software\\Quillsoft\\VERBALINE 2000\\SetupInfo]\n"
-              "DestinationPath=/opt/verbal\n");
-    setenv("VERBAL_REGISTRY", registry.c_str(), 1);
-    EXPECT_EQ(cli::InstallationDirectory(), "/opt/verbal");
-    // Without one, the data lie beside the program.
-    setenv("VERBAL_REGISTRY", dir.File("absent.ini").c_str(), 1);
-    const std::string beside = cli::InstallationDirectory();
-    unsetenv("VERBAL_REGISTRY");
-    EXPECT_FALSE(beside.empty());
-    EXPECT_NE(beside, "/opt/verbal");
 }
 
 TEST(CliShow, ShowsASavedGridAndRefusesADamagedOne) {

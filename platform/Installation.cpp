@@ -1,14 +1,9 @@
 #include "Installation.h"
 
-#include <QCoreApplication>
-
 #include "Codepage.h"
+#include "Paths.h"
 
 namespace verbal {
-
-std::string InstallationDirectory() {
-    return Utf8ToCp1252(QCoreApplication::applicationDirPath().toStdString());
-}
 
 RegistryRead ReadDestinationPath(std::string& dir) {
     return ReadRegistryString(RegRoot::LocalMachine, kSetupInfoKey, kDestinationPathValue, dir);
@@ -23,6 +18,13 @@ std::string RegistryFailureMessage(RegistryRead result) {
     case RegistryRead::Ok: break;
     }
     return std::string();
+}
+
+std::filesystem::path InstallationDirectory() {
+    std::string destination;
+    if (ReadDestinationPath(destination) == RegistryRead::Ok && !destination.empty())
+        return Cp1252ToUtf8(destination);
+    return ProgramDirectory();
 }
 
 }  // namespace verbal

@@ -17,9 +17,13 @@ std::string NativePath(const std::string& path) { return Cp1252ToUtf8(path); }
 
 ReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<char>& bytes,
                          std::size_t& size) {
+    return ReadNativeFile(NativePath(path), maxBytes, bytes, size);
+}
+
+ReadResult ReadNativeFile(const std::string& native, std::size_t maxBytes, std::vector<char>& bytes,
+                          std::size_t& size) {
     size = 0;
     bytes.clear();
-    const std::string native = NativePath(path);
     struct stat info {};
     if (native.empty() || stat(native.c_str(), &info) != 0 || S_ISDIR(info.st_mode))
         return ReadResult::CannotOpen;

@@ -12,9 +12,14 @@ namespace verbal {
 enum class ReadResult { Ok, CannotOpen, TooLarge, ReadError };
 
 // Reads the whole file into |bytes| unless it holds more than |maxBytes|;
-// on TooLarge, |size| still tells how large the file is.
+// on TooLarge, |size| still tells how large the file is. A folder cannot be
+// opened.
 ReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<char>& bytes,
                          std::size_t& size);
+// The same for a path as the file system writes it (UTF-8), for tools whose
+// paths come from the command line.
+ReadResult ReadNativeFile(const std::string& nativePath, std::size_t maxBytes,
+                          std::vector<char>& bytes, std::size_t& size);
 
 // True when the file exists and can be opened for reading.
 bool FileCanBeRead(const std::string& path);

@@ -16,6 +16,7 @@
 
 #include "DocumentHost.h"
 #include "Geometry.h"
+#include "Limits.h"
 #include "SearchIndex.h"
 
 namespace verbal {
@@ -37,13 +38,13 @@ struct CWaitDlg {};
 
 class CVerbalineDoc {
 public:
-    static constexpr int kDefinitionsSize = 4000000;
-    static constexpr int kDictionarySize = 1000000;
+    static constexpr int kDefinitionsSize = verbal::kDefinitionsSize;
+    static constexpr int kDictionarySize = verbal::kDictionarySize;
     static constexpr int kRandomCount = 100000;
     static constexpr int kRandomDrawn = 99000;
-    static constexpr int kTableAdditions = 308;  // 26 letters, black square, end marker
-    static constexpr int kMaxShuffleRuns = 99996;
-    static constexpr int kDefsSearchLimit = 3000000;
+    static constexpr int kTableAdditions = verbal::kTableAdditions;
+    static constexpr int kMaxShuffleRuns = verbal::kMaxShuffleRuns;
+    static constexpr int kDefsSearchLimit = verbal::kDefsSearchLimit;
     static constexpr int kPumpEvery = 500;
     static constexpr int kSolutionRows = 30;
 
@@ -72,7 +73,7 @@ public:
     // document is untouched).
     std::vector<char> WriteGridBytes() const;
     std::string ReadGridBytes(const char* bytes, std::size_t size);
-    static constexpr std::size_t kMaxGridFileSize = 16u << 20;
+    static constexpr std::size_t kMaxGridFileSize = verbal::kMaxGridFileSize;
 
     // --- commands of the "Grille" menu ------------------------------------
     void OnCalculer();

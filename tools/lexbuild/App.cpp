@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "Builder.h"
+#include "FileIo.h"
 #include "Hunspell.h"
 #include "Lists.h"
 #include "Output.h"
@@ -25,12 +26,16 @@ const char* const kUsage =
     "  avec leur définition ;\n"
     "  --dump écrit tous les mots candidats avec leur définition, leur rang et leur note.\n";
 
+// The inputs are a few megabytes; this only keeps a wrong path (a device,
+// a huge file) from being read whole.
+constexpr std::size_t kMaxInputBytes = std::size_t{1} << 30;
+
 bool ReadFile(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream s;
-    s << in.rdbuf();
-    text = s.str();
+    std::vector<char> bytes;
+    std::size_t size = 0;
+    if (verbal::ReadNativeFile(path, kMaxInputBytes, bytes, size) != verbal::ReadResult::Ok)
+        return false;
+    text.assign(bytes.begin(), bytes.end());
     return true;
 }
 

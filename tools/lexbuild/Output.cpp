@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "Codepage.h"
+#include "Limits.h"
 #include "Scramble.h"
 #include "Text.h"
 
@@ -17,9 +18,9 @@ const char* const kDexHeader = "VERBALINE 2000 DEFINITIONS STANDARD";
 // Longer than 15 letters, so never a grid word; together longer than the
 // 35 bytes at the end of the file that are never searched.
 const char* const kClosingLine = "FINDUDICTIONNAIRESTANDARD";
-constexpr std::size_t kLexLimit = 1000000 - 308;
-constexpr std::size_t kDexSearched = 3000000;
-constexpr std::size_t kMaxLines = 99996;
+constexpr std::size_t kLexLimit = verbal::kDictionarySize - verbal::kTableAdditions;
+constexpr std::size_t kDexSearched = verbal::kDefsSearchLimit;
+constexpr std::size_t kMaxLines = verbal::kMaxShuffleRuns;
 
 std::string Thousands(std::size_t n) {
     std::string digits = std::to_string(n);

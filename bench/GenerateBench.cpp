@@ -32,9 +32,9 @@ public:
         return verbal::IDOK;
     }
     void InvalidateAll(bool) override {}
-    void InvalidateRect(const verbal::CRect&, bool) override {}
     void RedrawAllNow() override {}
-    void RedrawRectNow(const verbal::CRect&) override {}
+    void GridChanged(bool) override {}
+    void ProgressChanged(int) override {}
     bool RunRecalcConfirm() override { return true; }
     bool RunNewGridDialog(verbal::CNewGridData&) override { return true; }
     bool RunEraseConfirm() override { return true; }
@@ -94,6 +94,11 @@ int main(int argc, char** argv) {
 
     BenchHost host;
     auto doc = std::make_unique<verbal::CVerbalineDoc>(&host);
+    verbal::CDocumentSettings silent;
+    for (auto& sound : silent.m_strSound) sound = "Aucun";
+    verbal::CNewGridData choice;
+    choice.m_strDictPath = dict;
+    choice.m_strDefsPath = defs;
     std::printf("%4s %2s | %9s %9s %9s | %11s %11s | %6s %6s | %s\n", "size", "q", "med ms",
                 "p95 ms", "max ms", "med checks", "p95 checks", "med rows", "p95", "stopped");
     for (const int size : sizes)
@@ -104,25 +109,22 @@ int main(int argc, char** argv) {
             int stopped = 0;
             for (int seed = 1; seed <= seeds; ++seed) {
                 doc->OnNewDocument();
-                for (auto& sound : doc->m_strSound) sound = "Aucun";
-                doc->m_strDictPath = dict;
-                doc->m_strDefsPath = defs;
-                doc->m_nGridLast = size - 1;
-                doc->m_nQuality = quality;
-                doc->m_bGridDrawn = 1;
+                doc->TakeSettings(silent);
+                choice.m_nGridLast = size - 1;
+                choice.m_nQuality = quality;
                 host.seed = seed;
                 const auto start = Clock::now();
                 host.deadline = start + std::chrono::milliseconds(limitMs);
-                doc->GenerateGrid();
+                doc->Compute(choice);
                 const double ms =
                     std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-                if (!doc->m_bGridReady) {
+                if (!doc->GridReady()) {
                     ++stopped;
                     continue;
                 }
                 times.push_back(ms);
-                checks.push_back(doc->m_stats.columnChecks);
-                rows.push_back(doc->m_stats.rowsFilled);
+                checks.push_back(doc->SearchStats().columnChecks);
+                rows.push_back(doc->SearchStats().rowsFilled);
             }
             std::printf("%4d %2d | %9.1f %9.1f %9.1f | %11llu %11llu | %6llu %6llu | %d\n", size,
                         quality, Percentile(times, 0.5), Percentile(times, 0.95),

@@ -91,14 +91,14 @@ void PrintClues(const CVerbalineDoc& doc, std::ostream& out) {
     const int n = doc.GridSize();
     out << "Horizontalement\n";
     for (int r = 1; r <= n; ++r)
-        for (const LineWord& word : WordsOfLine(doc.m_aSolution[r], n))
-            out << "  Ligne " << r << ", mot " << word.number << " (" << word.word
-                << ") : " << Cp1252ToUtf8(doc.m_astrClues[r - 1][word.number - 1]) << "\n";
+        for (const LineWord& word : doc.Words(Direction::Across, r))
+            out << "  Ligne " << r << ", mot " << word.number << " (" << word.word << ") : "
+                << Cp1252ToUtf8(doc.Clue(Direction::Across, r, word.number)) << "\n";
     out << "Verticalement\n";
     for (int c = 1; c <= n; ++c)
-        for (const LineWord& word : WordsOfLine(doc.m_aTransposed[c], n))
-            out << "  Colonne " << c << ", mot " << word.number << " (" << word.word
-                << ") : " << Cp1252ToUtf8(doc.m_astrClues[19 + c][word.number - 1]) << "\n";
+        for (const LineWord& word : doc.Words(Direction::Down, c))
+            out << "  Colonne " << c << ", mot " << word.number << " (" << word.word << ") : "
+                << Cp1252ToUtf8(doc.Clue(Direction::Down, c, word.number)) << "\n";
 }
 
 int Generate(const std::vector<std::string>& args, const std::string& installDir,
@@ -111,31 +111,30 @@ int Generate(const std::vector<std::string>& args, const std::string& installDir
     host.SetSeed(options.seed);
     auto doc = std::make_unique<CVerbalineDoc>(&host);
     doc->OnNewDocument();
-    for (auto& sound : doc->m_strSound) sound = "Aucun";
+    CDocumentSettings silent;
+    for (auto& sound : silent.m_strSound) sound = "Aucun";
+    doc->TakeSettings(silent);
 
-    CNewGridData dialog;
-    dialog.m_strDictPath = Utf8ToCp1252(options.dict);
-    dialog.m_strDefsPath = dialog.MakeDefsPath();
-    dialog.MakeDictName();
-    doc->m_nGridLast = options.size - 1;
-    doc->m_nQuality = options.quality;
-    doc->m_strDictPath = dialog.m_strDictPath;
-    doc->m_strDefsPath = dialog.m_strDefsPath;
-    doc->m_strDictName = dialog.m_strDictName;
-    if (!FileCanBeRead(doc->m_strDefsPath)) {
-        err << Cp1252ToUtf8(text::kNoDefinitionsFile) << " (" << Cp1252ToUtf8(doc->m_strDefsPath)
+    // What the new-grid dialog would hand the document.
+    CNewGridData choice;
+    choice.m_strDictPath = Utf8ToCp1252(options.dict);
+    choice.m_strDefsPath = choice.MakeDefsPath();
+    choice.MakeDictName();
+    choice.m_nGridLast = options.size - 1;
+    choice.m_nQuality = options.quality;
+    if (!FileCanBeRead(choice.m_strDefsPath)) {
+        err << Cp1252ToUtf8(text::kNoDefinitionsFile) << " (" << Cp1252ToUtf8(choice.m_strDefsPath)
             << ")\n";
         return 1;
     }
 
     ConsoleHost::InstallInterruptHandler();
     const auto start = std::chrono::steady_clock::now();
-    doc->m_bGridDrawn = 1;
-    doc->GenerateGrid();
+    doc->Compute(choice);
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - start);
-    if (!doc->m_bGridReady) {
-        if (doc->m_bDictOpened && host.MessagesShown() == 0)
+    if (!doc->GridReady()) {
+        if (doc->DictionaryOpened() && host.MessagesShown() == 0)
             err << "Calcul interrompu : aucune grille.\n";
         return 1;
     }
@@ -143,8 +142,8 @@ int Generate(const std::vector<std::string>& args, const std::string& installDir
     for (const std::string& row : SolutionRows(*doc)) out << row << "\n";
     PrintClues(*doc, out);
     if (!options.out.empty() && !doc->SaveGrid(Utf8ToCp1252(options.out))) return 1;
-    out << elapsed.count() << " ms, " << doc->m_stats.columnChecks << " tests de colonnes, "
-        << doc->m_stats.rowsFilled << " lignes remplies, " << doc->CountBlackSquares()
+    out << elapsed.count() << " ms, " << doc->SearchStats().columnChecks << " tests de colonnes, "
+        << doc->SearchStats().rowsFilled << " lignes remplies, " << doc->CountBlackSquares()
         << " cases noires\n";
     return host.MessagesShown() == 0 ? 0 : 1;
 }
@@ -160,8 +159,8 @@ int Show(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     if (!doc->OpenGrid(Utf8ToCp1252(args[1]))) return 1;
 
     const int n = doc->GridSize();
-    const int quality = doc->m_nQuality;
-    out << "Grille de " << n << " x " << n << ", dictionnaire " << Cp1252ToUtf8(doc->m_strDictName)
+    const int quality = doc->Quality();
+    out << "Grille de " << n << " x " << n << ", dictionnaire " << Cp1252ToUtf8(doc->DictName())
         << ", qualité " << quality << " (" << kQualityNames[quality] << ")\n";
     out << "Joueur" << std::string(static_cast<std::size_t>(std::max(n - 6, 0)) + 2, ' ')
         << "Solution\n";

@@ -23,9 +23,9 @@ public:
 
     int MessageBox(const MessageBoxRequest& request) override;
     void InvalidateAll(bool) override {}
-    void InvalidateRect(const CRect&, bool) override {}
     void RedrawAllNow() override {}
-    void RedrawRectNow(const CRect&) override {}
+    void GridChanged(bool) override {}
+    void ProgressChanged(int) override {}
     bool RunRecalcConfirm() override { return true; }
     bool RunNewGridDialog(CNewGridData&) override { return true; }
     bool RunEraseConfirm() override { return true; }

@@ -1,7 +1,5 @@
 // "Effacer" and "Solution": erasing the player's letters, and help that is
 // rationed by the number of correct letters already placed.
-#include <cstring>
-
 #include "Codepage.h"
 #include "VerbalineDoc.h"
 
@@ -9,10 +7,10 @@ namespace verbal {
 
 void CVerbalineDoc::OnEffacer() {
     if (m_pHost && m_pHost->RunEraseConfirm()) {
-        PlayIfSet(m_strSound[3]);
+        PlayIfSet(m_settings.m_strSound[3]);
         SetModifiedFlag();
-        std::memset(m_aPlayer, 0, sizeof m_aPlayer);
-        CopyBlackSquares();
+        m_grid.ClearPlayer();
+        m_grid.CopyBlackSquares();
     }
     // Repainted whatever the answer.
     if (m_pHost) m_pHost->InvalidateAll(true);
@@ -49,7 +47,7 @@ void CVerbalineDoc::OnSolution() {
         info.m_nFilledCells = filled;
         info.m_strExtraLabel = "Nombre de cases fausses :";
         info.m_nExtraValue = wrong;
-        info.m_strDictName = m_strDictName;
+        info.m_strDictName = m_grid.m_strDictName;
         m_pHost->RunGridInfo(info);
         return;
     }
@@ -59,13 +57,13 @@ void CVerbalineDoc::OnSolution() {
             notEnough();
             return;
         }
-        m_bShowWrongCells = m_bShowWrongCells ? 0 : 1;
-        if (m_bShowWrongCells == 1 && wrong == 0) {
+        m_bShowWrongCells = !m_bShowWrongCells;
+        if (m_bShowWrongCells && wrong == 0) {
             Message(W("Cette grille ne contient aucune case fausse !"), "Solution.", MsgButtons::Ok,
                     MsgIcon::None, MsgOwner::View);
-            m_bShowWrongCells = 0;
+            m_bShowWrongCells = false;
         }
-        m_pHost->RedrawRectNow(m_rcGrid);
+        m_pHost->GridChanged(true);
         return;
     case 3:
         if (correct < (3 * white) / 4) {
@@ -80,8 +78,8 @@ void CVerbalineDoc::OnSolution() {
 }
 
 void CVerbalineDoc::ToggleSolution() {
-    m_bShowSolution = m_bShowSolution ? 0 : 1;
-    if (m_pHost) m_pHost->InvalidateRect(m_rcGrid, true);
+    m_bShowSolution = !m_bShowSolution;
+    if (m_pHost) m_pHost->GridChanged(false);
 }
 
 }  // namespace verbal

@@ -1,10 +1,5 @@
-// Clues: once a grid is complete, every word of it, across and down, gets the
-// clue of its line in the definitions file.
-//
-// A definition line is the word, a colon and the clue, ended by CR LF. The
-// first line of the file is never matched and the first matching line wins;
-// the colon must follow the word at once, so CHAT never takes the clue of
-// CHATS.
+#include "Definitions.h"
+
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -12,9 +7,8 @@
 #include <vector>
 
 #include "Codepage.h"
-#include "FileIo.h"
+#include "Grid.h"
 #include "Scramble.h"
-#include "VerbalineDoc.h"
 
 namespace verbal {
 namespace {
@@ -24,46 +18,16 @@ constexpr char LF = 10;
 
 const char* const kNotFoundClue =
     "ATTENTION PROBLEME : La définition de ce mot n'a pas été trouvée !";
-const char* const kNotFoundCaption = "Erreur au cours de la recherche d'une définitions !";
-const char* const kNotFoundText =
-    "La grille contient un mot qui n'a pas été trouvé dans le fichier des définitions cette "
-    "grille n'est pas valide ! Si le problème se produit trop souvent, changez de dictionnaire. "
-    "Consultez la rubrique d'aide relative aux dictionnaires et fichiers de définitions.";
-const char* const kOpenFailedText = "Erreur d'ouverture du fichier de definitions.";
 
 }  // namespace
 
-void CVerbalineDoc::ClearWord() { std::memset(m_szColumn, 0, 30); }
+CDefinitionsText::CDefinitionsText() { std::memset(m_szDefinitions, 0, sizeof m_szDefinitions); }
 
-void CVerbalineDoc::UnscrambleDefinitions() {
+void CDefinitionsText::UnscrambleDefinitions() {
     Unscramble(m_szDefinitions, static_cast<std::size_t>(m_nDefinitionsLength));
 }
 
-int CVerbalineDoc::BuildClues() {
-    std::vector<char> bytes;
-    std::size_t size = 0;
-    for (;;) {
-        m_nDefSearchPos = 0;
-        const ReadResult result = ReadWholeFile(m_strDefsPath, kDefinitionsSize, bytes, size);
-        m_bDictOpened = result != ReadResult::CannotOpen;
-        if (result == ReadResult::Ok) break;
-        if (result == ReadResult::TooLarge) {
-            Message(W("Le fichier des définitions (") + m_strDefsPath +
-                        W(") est trop volumineux : il dépasse 4 000 000 octets. Les définitions "
-                          "de cette grille n'ont pas pu être lues."),
-                    text::kAppTitle, MsgButtons::Ok, MsgIcon::Stop, MsgOwner::App);
-            return 0;
-        }
-        if (Message(kOpenFailedText, text::kAppTitle, MsgButtons::RetryCancel, MsgIcon::None,
-                    MsgOwner::App) != IDRETRY)
-            return 0;
-    }
-    TakeDefinitionsBytes(bytes.data(), size);
-    LookUpAllClues();
-    return 1;
-}
-
-void CVerbalineDoc::TakeDefinitionsBytes(const char* bytes, std::size_t size) {
+void CDefinitionsText::TakeDefinitionsBytes(const char* bytes, std::size_t size) {
     size = std::min(size, static_cast<std::size_t>(kDefinitionsSize));
     // Past the text the buffer stays zero, so no earlier file can answer.
     std::memcpy(m_szDefinitions, bytes, size);
@@ -74,12 +38,13 @@ void CVerbalineDoc::TakeDefinitionsBytes(const char* bytes, std::size_t size) {
     m_definitionIndex.Clear();
 }
 
-void CVerbalineDoc::LookUpAllClues() {
+void CDefinitionsText::LookUpAllClues(CGrid& grid, bool useIndexes,
+                                      const std::function<void()>& missing) {
     // One pass over the text finds the first line of every word of the grid;
     // the search then only runs for words without one.
     std::vector<std::string> words;
     for (int line = 0; line < 40; ++line) {
-        const char* cells = line < 20 ? m_aSolution[line + 1] : m_aTransposed[line - 19];
+        const char* cells = line < 20 ? grid.m_aSolution[line + 1] : grid.m_aTransposed[line - 19];
         std::string word;
         for (int i = 0; i <= 30; ++i) {
             const char cell = i < 30 ? cells[i] : 0;
@@ -95,39 +60,38 @@ void CVerbalineDoc::LookUpAllClues() {
     m_definitionIndex.Build(m_szDefinitions, m_nDefinitionsLength, kDefsSearchLimit, words);
     // Rows of the solution give the words across (lines 0..19), rows of the
     // transposed copy the words down (lines 20..39).
-    auto lookUpLine = [this](const char* cells, std::string* clues) {
+    auto lookUpLine = [&](const char* cells, std::string* clues) {
         int i = 0;
-        int word = 0;
+        int number = 0;
         for (;;) {
             while (i < 30 && cells[i] == ' ') ++i;
             if (i >= 30 || cells[i] == 0) return;
-            ++word;
-            ClearWord();
+            ++number;
+            char word[31] = {};
             int k = 0;
-            while (i < 30 && cells[i] != ' ' && cells[i] != 0) m_szColumn[k++] = cells[i++];
-            std::string clue = LookupDefinition();
-            if (word <= 10) clues[word - 1] = std::move(clue);
+            while (i < 30 && cells[i] != ' ' && cells[i] != 0) word[k++] = cells[i++];
+            if (!LookupDefinition(word, useIndexes) && missing) missing();
+            if (number <= 10) clues[number - 1] = m_strFoundDefinition;
         }
     };
-    for (int r = 1; r <= 20; ++r) lookUpLine(m_aSolution[r], m_astrClues[r - 1]);
-    for (int c = 1; c <= 20; ++c) lookUpLine(m_aTransposed[c], m_astrClues[19 + c]);
+    for (int r = 1; r <= 20; ++r) lookUpLine(grid.m_aSolution[r], grid.m_astrClues[r - 1]);
+    for (int c = 1; c <= 20; ++c) lookUpLine(grid.m_aTransposed[c], grid.m_astrClues[19 + c]);
 }
 
-std::string CVerbalineDoc::LookupDefinition() {
+bool CDefinitionsText::LookupDefinition(const char* word, bool useIndexes) {
     // The search ends with the file's text: nothing past it is a definition.
     const int end = m_nDefinitionsLength;
     const char* const text = m_szDefinitions;
-    const char* const word = m_szColumn;
     int pos = 0;
     m_strFoundDefinition = W(kNotFoundClue);
-    if (m_bSearchIndexes) {
+    if (useIndexes) {
         const int clue = m_definitionIndex.Find(std::string_view(word, strnlen(word, 30)));
         if (clue >= 0) {
             int stop = clue;
             while (stop < end && text[stop] != CR) ++stop;
             m_strFoundDefinition.assign(text + clue, static_cast<std::size_t>(stop - clue));
             m_nDefSearchPos = clue;
-            return m_strFoundDefinition;
+            return true;
         }
     }
     bool found = false;
@@ -156,10 +120,7 @@ std::string CVerbalineDoc::LookupDefinition() {
         }
     }
     m_nDefSearchPos = pos;
-    if (!found)
-        Message(W(kNotFoundText), W(kNotFoundCaption), MsgButtons::Ok, MsgIcon::None,
-                MsgOwner::View);
-    return m_strFoundDefinition;
+    return found;
 }
 
 }  // namespace verbal

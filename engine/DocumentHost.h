@@ -3,13 +3,13 @@
 // The document never talks to a window system: every message box, repaint,
 // dialog, cursor, sound and clock reading goes through this interface. The Qt
 // program implements it with real widgets, verbal-cli with the console, and the
-// tests with a fake that records every call.
+// tests with a fake that records every call. The document says what changed;
+// where that is on screen is the host's business.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "Geometry.h"
 
 namespace verbal {
 
@@ -68,11 +68,17 @@ public:
 
     virtual int MessageBox(const MessageBoxRequest& request) = 0;
 
-    // Repaints. "Invalidate" only asks; "RedrawNow" paints before returning.
+    // Repaints of the whole view. "Invalidate" only asks; "RedrawNow" paints
+    // before returning.
     virtual void InvalidateAll(bool erase) = 0;
-    virtual void InvalidateRect(const CRect& rect, bool erase) = 0;
     virtual void RedrawAllNow() = 0;
-    virtual void RedrawRectNow(const CRect& rect) = 0;
+    // The grid's picture changed (letters shown, marks, solution): repaint
+    // it, before returning when |now|.
+    virtual void GridChanged(bool now) = 0;
+    // The computation went on, |rowsDone| rows complete: show its progress
+    // now. Asked after every row and at every pump, far more often than an
+    // eye can follow; the host may keep some of these for a later paint.
+    virtual void ProgressChanged(int rowsDone) = 0;
 
     // Modal dialogs. Each returns true when the user answered OK.
     virtual bool RunRecalcConfirm() = 0;

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "VerbalineDoc.h"
+#include "Grid.h"
 
 namespace verbal {
 
-int CVerbalineDoc::CheckDuplicates() const {
+int CGrid::CheckDuplicates() const {
     std::vector<std::string> words;
     words.reserve(128);
 

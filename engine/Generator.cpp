@@ -7,48 +7,96 @@
 // itself and the row above. Words consumed by abandoned attempts stay
 // consumed, so a refilled row always differs. The search never gives up by
 // itself: only the stop button ends a search that finds nothing.
-#include <cstring>
+#include <vector>
 
+#include "Codepage.h"
+#include "FileIo.h"
 #include "VerbalineDoc.h"
 
 namespace verbal {
 namespace {
+
 constexpr int kRetries = 4;
+
+const char* const kOpenFailedCaption = "Erreur d'ouverture de fichier!";
+const char* const kOpenFailedText =
+    "Le programme n'a pas pu trouver le fichier contenant le dictionnaire. Réessayez, si le "
+    "problème persiste, réinstallez le programme.";
+const char* const kBadDictCaption = "Dictionnaire non conforme.";
+const char* const kBadDictText =
+    "Le dictionnaire chargé n'est pas compatible. Le fichier a pu être abimé. Réessayez. Si le "
+    "problème persiste, réinstallez le programme.";
+const char* const kNotFoundCaption = "Erreur au cours de la recherche d'une définitions !";
+const char* const kNotFoundText =
+    "La grille contient un mot qui n'a pas été trouvé dans le fichier des définitions cette "
+    "grille n'est pas valide ! Si le problème se produit trop souvent, changez de dictionnaire. "
+    "Consultez la rubrique d'aide relative aux dictionnaires et fichiers de définitions.";
+const char* const kDefsOpenFailedText = "Erreur d'ouverture du fichier de definitions.";
+
+}  // namespace
+
+int CVerbalineDoc::FillRow(int r) { return m_search.FillRow(r); }
+
+int CVerbalineDoc::CheckDuplicates() const { return m_grid.CheckDuplicates(); }
+
+void CVerbalineDoc::ResetGrid() {
+    m_grid.ResetGrid();
+    m_bShowSolution = false;
 }
 
-void CVerbalineDoc::PollStop() {
-    if (++m_nPumpCounter < kPumpEvery) return;
-    if (!m_pHost) {
-        m_nPumpCounter = 0;
-        return;
-    }
-    if (m_pHost->CheckStop() && m_dlgStop.m_bStopRequested == 0) m_dlgStop.m_bStopRequested = 1;
-    if (m_dlgStop.m_bStopRequested == 1 && m_bWaitBoxShown == 0) {
+void CVerbalineDoc::PumpMessages() {
+    if (!m_pHost) return;
+    if (m_pHost->CheckStop()) m_bStopRequested = true;
+    if (m_bStopRequested && !m_bWaitBoxShown) {
         m_pHost->CreateWaitBox();
         m_pHost->BeginWaitCursor();
-        m_bWaitBoxShown = 1;
+        m_bWaitBoxShown = true;
     }
-    m_pHost->RedrawRectNow(m_rcGrid);
-    m_nPumpCounter = 0;
+    m_pHost->ProgressChanged(m_grid.m_nRowsDone);
+}
+
+bool CVerbalineDoc::LoadDictionary() {
+    std::string reason;
+    const CWordTable::Load result = m_table.LoadDictionary(m_strDictPath, reason);
+    m_bDictOpened = result != CWordTable::Load::CannotOpen;
+    if (result == CWordTable::Load::CannotOpen)
+        Message(W(kOpenFailedText), kOpenFailedCaption, MsgButtons::Ok, MsgIcon::Stop,
+                MsgOwner::View);
+    else if (result == CWordTable::Load::Refused)
+        Message(reason, kBadDictCaption, MsgButtons::Ok, MsgIcon::Stop, MsgOwner::View);
+    return result == CWordTable::Load::Taken;
+}
+
+void CVerbalineDoc::PrepareWordTable() {
+    m_table.DrawRandomTable(
+        static_cast<std::uint32_t>(m_pHost ? m_pHost->CurrentTimeSeconds() : 0));
+    m_bTranspose = m_table.TransposeDrawn();
+    PlayIfSet(m_settings.m_strSound[0]);
+    m_table.ShuffleDictionary();
+    m_table.RebuildWordTable();
+}
+
+int CVerbalineDoc::ValidateWordTable() {
+    m_search.ForgetColumns();
+    if (m_table.ValidateWordTable()) return 1;
+    Message(W(kBadDictText), kBadDictCaption, MsgButtons::Ok, MsgIcon::Stop, MsgOwner::View);
+    return 0;
 }
 
 void CVerbalineDoc::GenerateGrid() {
-    m_nPumpCounter = 0;
-    m_dlgStop.m_bStopRequested = 0;
-    m_bWaitBoxShown = 0;
-    m_ptGridOrigin = CPoint{80, 60};
+    m_bStopRequested = false;
+    m_bWaitBoxShown = false;
+    m_grid.m_ptGridOrigin = CPoint{80, 60};
     if (m_pHost) m_pHost->BeginWaitCursor();
-    m_bComputing = 1;
-    m_bGridReady = 0;
-    m_nRowsDone = 1;
-    m_nScanPos = 0;
-    m_nLoop = 0;
-    m_stats = Stats{};
+    m_bComputing = true;
+    m_grid.m_bGridReady = false;
+    m_grid.m_nRowsDone = 1;
+    m_search.Start();
 
     if (!LoadDictionary()) {
         if (m_pHost) m_pHost->EndWaitCursor();
     } else {
-        m_bShowSolution = 0;
+        m_bShowSolution = false;
         if (m_pHost) {
             m_pHost->InvalidateAll(true);
             m_pHost->CreateWaitBox();
@@ -63,34 +111,34 @@ void CVerbalineDoc::GenerateGrid() {
         }
 
         if (RowLoop()) {
-            if (m_bTranspose == 1) TransposeGrid();
-            BuildTransposed();
-            CopyBlackSquares();
+            if (m_bTranspose) m_grid.TransposeGrid();
+            m_grid.BuildTransposed();
+            m_grid.CopyBlackSquares();
             BuildClues();
-            PlayIfSet(m_strSound[1]);
-            m_bGridReady = 1;
+            PlayIfSet(m_settings.m_strSound[1]);
+            m_grid.m_bGridReady = true;
             if (m_pHost) m_pHost->InvalidateAll(true);
         } else {
             ResetGrid();
-            m_bGridDrawn = 0;
-            m_nGridLast = 5;
+            m_bGridDrawn = false;
+            m_grid.m_nGridLast = 5;
             if (m_pHost) m_pHost->InvalidateAll(true);
         }
     }
 
-    if (m_bWaitBoxShown == 1) {
+    if (m_bWaitBoxShown) {
         if (m_pHost) {
             m_pHost->DestroyWaitBox();
             m_pHost->EndWaitCursor();
         }
-        m_bWaitBoxShown = 0;
+        m_bWaitBoxShown = false;
     }
-    m_bComputing = 0;
+    m_bComputing = false;
     if (m_pHost) m_pHost->DestroyStopBox();
 }
 
 int CVerbalineDoc::RowLoop() {
-    const int n = m_nGridLast + 1;
+    const int n = m_grid.GridSize();
     int deepest = 0;
     int failures = 0;
     int r = 1;
@@ -99,32 +147,32 @@ int CVerbalineDoc::RowLoop() {
             deepest = r;
             failures = 0;
         }
-        if (m_dlgStop.m_bStopRequested == 1) return 0;
+        if (m_bStopRequested) return 0;
 
-        m_nRowsDone = r == 1 ? 1 : r - 1;
+        m_grid.m_nRowsDone = r == 1 ? 1 : r - 1;
         if (r - 1 <= n) {
-            if (m_pHost) m_pHost->RedrawRectNow(m_rcGrid);
-            if (r >= 2) PlayIfSet(m_strSound[0]);
+            if (m_pHost) m_pHost->ProgressChanged(m_grid.m_nRowsDone);
+            if (r >= 2) PlayIfSet(m_settings.m_strSound[0]);
         }
-        ClearRow(r);
+        m_grid.ClearRow(r);
         const int filled = FillRow(r);
 
         if (r == 1) {
             if (!filled) {
                 ++failures;
-                ClearRow(1);
+                m_grid.ClearRow(1);
             } else {
                 r = 2;
             }
         } else if (r == 2) {
             if (!filled) {
                 ++failures;
-                ClearRow(2);
+                m_grid.ClearRow(2);
                 r = 1;
-            } else if (m_aSolution[2][0] == m_aSolution[1][1]) {
+            } else if (m_grid.m_aSolution[2][0] == m_grid.m_aSolution[1][1]) {
                 // Two equal letters (or black squares) there start the first
                 // column and the first row alike: start over.
-                ClearRow(2);
+                m_grid.ClearRow(2);
                 r = 1;
             } else {
                 r = 3;
@@ -132,30 +180,57 @@ int CVerbalineDoc::RowLoop() {
         } else if (!filled) {
             ++failures;
             if (failures < kRetries) {
-                ClearRow(r);
+                m_grid.ClearRow(r);
                 r -= 1;
             } else {
-                ClearRow(r);
-                ClearRow(r - 1);
+                m_grid.ClearRow(r);
+                m_grid.ClearRow(r - 1);
                 failures = 0;
                 r -= 2;
             }
         } else if (!CheckDuplicates()) {
-            ClearRow(r);
-            ClearRow(r - 1);
+            m_grid.ClearRow(r);
+            m_grid.ClearRow(r - 1);
             failures = 0;
             r -= 2;
         } else if (r < 20) {
             r += 1;
         } else {
-            m_nRowsDone = 20;
+            m_grid.m_nRowsDone = 20;
             if (20 <= n) {
-                if (m_pHost) m_pHost->RedrawRectNow(m_rcGrid);
-                PlayIfSet(m_strSound[0]);
+                if (m_pHost) m_pHost->ProgressChanged(m_grid.m_nRowsDone);
+                PlayIfSet(m_settings.m_strSound[0]);
             }
             return 1;
         }
     }
+}
+
+int CVerbalineDoc::BuildClues() {
+    std::vector<char> bytes;
+    std::size_t size = 0;
+    for (;;) {
+        m_definitions.m_nDefSearchPos = 0;
+        const ReadResult result = ReadWholeFile(m_strDefsPath, kDefinitionsSize, bytes, size);
+        m_bDictOpened = result != ReadResult::CannotOpen;
+        if (result == ReadResult::Ok) break;
+        if (result == ReadResult::TooLarge) {
+            Message(W("Le fichier des définitions (") + m_strDefsPath +
+                        W(") est trop volumineux : il dépasse 4 000 000 octets. Les définitions "
+                          "de cette grille n'ont pas pu être lues."),
+                    text::kAppTitle, MsgButtons::Ok, MsgIcon::Stop, MsgOwner::App);
+            return 0;
+        }
+        if (Message(kDefsOpenFailedText, text::kAppTitle, MsgButtons::RetryCancel, MsgIcon::None,
+                    MsgOwner::App) != IDRETRY)
+            return 0;
+    }
+    m_definitions.TakeDefinitionsBytes(bytes.data(), size);
+    m_definitions.LookUpAllClues(m_grid, m_search.m_bSearchIndexes, [this] {
+        Message(W(kNotFoundText), W(kNotFoundCaption), MsgButtons::Ok, MsgIcon::None,
+                MsgOwner::View);
+    });
+    return 1;
 }
 
 }  // namespace verbal

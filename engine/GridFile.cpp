@@ -9,12 +9,13 @@
 #include "Codepage.h"
 #include "FileIo.h"
 #include "Scramble.h"
+#include "Grid.h"
 #include "VerbalineDoc.h"
 
 namespace verbal {
 namespace {
 
-constexpr int kCells = 20;
+constexpr int kCells = CGrid::kCells;
 // A grid can be moved about the window, not to the ends of the integers.
 constexpr int kMaxOrigin = 100000;
 
@@ -65,7 +66,7 @@ std::string Check(const GridFileData& d) {
 
 }  // namespace
 
-std::vector<char> CVerbalineDoc::WriteGridBytes() const {
+std::vector<char> CGrid::WriteGridBytes() const {
     CArchiveWriter ar;
     char row[kCells];
     for (int r = 1; r <= kCells; ++r) {
@@ -82,7 +83,7 @@ std::vector<char> CVerbalineDoc::WriteGridBytes() const {
     for (const auto& line : m_astrClues)
         for (const std::string& clue : line) ar.WriteString(clue);
     ar.WriteInt32(m_nGridLast);
-    ar.WriteInt32(m_bGridReady);
+    ar.WriteInt32(m_bGridReady ? 1 : 0);
     ar.WriteInt32(m_nRowsDone);
     ar.WriteInt32(m_ptGridOrigin.x);
     ar.WriteInt32(m_ptGridOrigin.y);
@@ -91,7 +92,7 @@ std::vector<char> CVerbalineDoc::WriteGridBytes() const {
     return ar.Bytes();
 }
 
-std::string CVerbalineDoc::ReadGridBytes(const char* bytes, std::size_t size) {
+std::string CGrid::ReadGridBytes(const char* bytes, std::size_t size) {
     auto d = std::make_unique<GridFileData>();
     try {
         CArchiveReader ar(bytes, size);
@@ -131,7 +132,7 @@ std::string CVerbalineDoc::ReadGridBytes(const char* bytes, std::size_t size) {
     for (int line = 0; line < 40; ++line)
         for (int slot = 0; slot < 10; ++slot) m_astrClues[line][slot] = std::move(d->clues[line][slot]);
     m_nGridLast = d->gridLast;
-    m_bGridReady = d->gridReady;
+    m_bGridReady = d->gridReady == 1;
     m_nRowsDone = d->rowsDone;
     m_ptGridOrigin = d->origin;
     m_strDictName = std::move(d->dictName);
@@ -139,9 +140,15 @@ std::string CVerbalineDoc::ReadGridBytes(const char* bytes, std::size_t size) {
     return {};
 }
 
+std::vector<char> CVerbalineDoc::WriteGridBytes() const { return m_grid.WriteGridBytes(); }
+
+std::string CVerbalineDoc::ReadGridBytes(const char* bytes, std::size_t size) {
+    return m_grid.ReadGridBytes(bytes, size);
+}
+
 bool CVerbalineDoc::SaveGrid(const std::string& path) {
     bool saved = false;
-    if (m_bGridReady == 0) {
+    if (!m_grid.m_bGridReady) {
         // Checked before anything is opened: an existing file stays as it is.
         Message(W("Vous ne pouvez pas enregistrer une grille vide !"), "Enregistrement",
                 MsgButtons::Ok, MsgIcon::None, MsgOwner::View);
@@ -153,12 +160,12 @@ bool CVerbalineDoc::SaveGrid(const std::string& path) {
                         W(". Le fichier qui portait ce nom n'a pas été modifié."),
                     "Enregistrement", MsgButtons::Ok, MsgIcon::Exclamation, MsgOwner::App);
         } else {
-            m_bShowSolution = 0;
+            m_bShowSolution = false;
             SetModifiedFlag(false);
             saved = true;
         }
     }
-    if (m_pHost) m_pHost->InvalidateRect(m_rcGrid, true);
+    if (m_pHost) m_pHost->GridChanged(false);
     return saved;
 }
 
@@ -176,10 +183,10 @@ bool CVerbalineDoc::OpenGrid(const std::string& path) {
                 text::kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation, MsgOwner::App);
         return false;
     }
-    m_bGridDrawn = 1;
-    m_bShowSolution = 0;
+    m_bGridDrawn = true;
+    m_bShowSolution = false;
     SetModifiedFlag(false);
-    if (m_pHost) m_pHost->InvalidateRect(m_rcGrid, true);
+    if (m_pHost) m_pHost->GridChanged(false);
     return true;
 }
 

@@ -1,17 +1,15 @@
 // Filling one row of the working grid, and the column test that every
 // tentative word must pass.
-//
-// A row is filled greedily from the left: at each position the longest unused
-// word that fits is tried first, in table order, then shorter ones, down to a
-// single letter and a lone black square. A word is kept only if every column,
-// read from the top, is still a word or the beginning of one within the
-// quality level's look-ahead.
+#include "GridSearch.h"
+
 #include <algorithm>
 #include <cstring>
 #include <string>
 #include <string_view>
 
-#include "VerbalineDoc.h"
+#include "Grid.h"
+#include "Limits.h"
+#include "WordTable.h"
 
 namespace verbal {
 namespace {
@@ -28,18 +26,31 @@ std::uint64_t BitCount(std::uint64_t x) {
 }
 }  // namespace
 
-void CVerbalineDoc::ClearRow(int r) {
-    // Rows are named 1..30, but the working grid has rows 0..29 only.
-    if (r >= 0 && r < kSolutionRows) std::memset(m_aSolution[r], 0, sizeof m_aSolution[r]);
+CGridSearch::CGridSearch(CWordTable& table, CGrid& grid) : m_table(table), m_grid(grid) {
+    std::memset(m_szCandidate, 0, sizeof m_szCandidate);
+    std::memset(m_szColumn, 0, sizeof m_szColumn);
+    std::memset(m_szPattern, 0, sizeof m_szPattern);
 }
 
-int CVerbalineDoc::FillRow(int r) {
-    const int n = m_nGridLast + 1;
+void CGridSearch::Start() {
+    m_nPumpCounter = 0;
+    m_nScanPos = 0;
+    m_stats = Stats{};
+}
+
+void CGridSearch::PollStop() {
+    if (++m_nPumpCounter < kPumpEvery) return;
+    if (m_fnPump) m_fnPump();
+    m_nPumpCounter = 0;
+}
+
+int CGridSearch::FillRow(int r) {
+    const int n = m_grid.m_nGridLast + 1;
     if (r > n) return 1;
     ++m_stats.rowsFilled;
-    char* const row = m_aSolution[r];
+    char* const row = m_grid.m_aSolution[r];
     const bool known = m_bSearchIndexes && PrepareRowAnswers(r);
-    if (known && m_fetchIndex.Ready()) return FillRowIndexed(r);
+    if (known && m_table.m_fetchIndex.Ready()) return FillRowIndexed(r);
 
     int pos = 0;
     m_nScanPos = 0;
@@ -65,10 +76,10 @@ int CVerbalineDoc::FillRow(int r) {
     }
 }
 
-int CVerbalineDoc::FetchWord(int fetch) {
+int CGridSearch::FetchWord(int fetch) {
     const int length = std::min(fetch + 1, 15);
-    m_nGroupStart = GroupStart(length);
-    m_nGroupEnd = GroupEnd(length);
+    m_nGroupStart = m_table.GroupStart(length);
+    m_nGroupEnd = m_table.GroupEnd(length);
     if (m_nScanPos == 0) m_nScanPos = m_nGroupStart;
     // Group bounds come from the table; the limit only matters for a table
     // whose bounds could not all be found.
@@ -76,14 +87,14 @@ int CVerbalineDoc::FetchWord(int fetch) {
     for (;;) {
         std::memset(m_szCandidate, 0, sizeof m_szCandidate);
         if (m_nScanPos >= limit) return 0;
-        if (m_szDictionary[m_nScanPos] == LF) {
+        if (m_table.m_szDictionary[m_nScanPos] == LF) {
             ++m_nScanPos;
             int count = 0;
-            m_szCandidate[count++] = m_szDictionary[m_nScanPos];
-            while (m_nScanPos + 2 < kDictionarySize && m_szDictionary[m_nScanPos + 1] != ' ') {
+            m_szCandidate[count++] = m_table.m_szDictionary[m_nScanPos];
+            while (m_nScanPos + 2 < kDictionarySize && m_table.m_szDictionary[m_nScanPos + 1] != ' ') {
                 ++m_nScanPos;
                 if (count < static_cast<int>(sizeof m_szCandidate) - 1)
-                    m_szCandidate[count] = m_szDictionary[m_nScanPos];
+                    m_szCandidate[count] = m_table.m_szDictionary[m_nScanPos];
                 ++count;
             }
             ++m_nScanPos;  // on the space after the word
@@ -94,33 +105,31 @@ int CVerbalineDoc::FetchWord(int fetch) {
     }
 }
 
-void CVerbalineDoc::MarkWordUsed() {
+void CGridSearch::MarkWordUsed() {
     // Letters and the black square can be used again and again.
     const int s = m_nScanPos;
-    if (s < 2 || m_szDictionary[s - 1] == LF || m_szDictionary[s - 2] == LF) return;
+    const char* const table = m_table.m_szDictionary;
+    if (s < 2 || table[s - 1] == LF || table[s - 2] == LF) return;
     int p = s - 1;
-    while (p > 0 && m_szDictionary[p] != LF) --p;
-    if (m_szDictionary[p] == LF) {
-        m_szDictionary[p] = TAB;
-        m_fetchIndex.MarkUsed(static_cast<std::uint32_t>(p));
-    }
+    while (p > 0 && table[p] != LF) --p;
+    if (table[p] == LF) m_table.MarkUsed(static_cast<std::uint32_t>(p));
 }
 
-int CVerbalineDoc::CheckColumns() {
+int CGridSearch::CheckColumns() {
     ++m_stats.columnChecks;
     PollStop();
-    const int n = m_nGridLast + 1;
+    const int n = m_grid.m_nGridLast + 1;
     for (int c = 1; c <= n; ++c) {
         // Rows 1..30 of the column; row 30 does not exist and reads as empty.
         for (int r = 1; r <= 30; ++r)
-            m_szColumn[r - 1] = r < kSolutionRows ? m_aSolution[r][c - 1] : 0;
+            m_szColumn[r - 1] = r < CGrid::kSolutionRows ? m_grid.m_aSolution[r][c - 1] : 0;
         m_szColumn[30] = 0;
         if (!CheckColumn()) return 0;
     }
     return 1;
 }
 
-int CVerbalineDoc::CheckColumn() {
+int CGridSearch::CheckColumn() {
     const int length = static_cast<int>(std::strlen(m_szColumn));
     if (length == 0) return 1;
     int i = length - 1;
@@ -131,8 +140,8 @@ int CVerbalineDoc::CheckColumn() {
         --i;
         if (i < 0) return 1;
     }
-    const int n = m_nGridLast + 1;
-    const int lookAhead = closed ? 0 : std::min((n - 1) - i, m_nQuality);
+    const int n = m_grid.m_nGridLast + 1;
+    const int lookAhead = closed ? 0 : std::min((n - 1) - i, m_grid.m_nQuality);
 
     int start = i;
     while (start >= 0 && m_szColumn[start] != ' ') --start;
@@ -144,23 +153,23 @@ int CVerbalineDoc::CheckColumn() {
     return FindPrefix(fragment, fragment + lookAhead);
 }
 
-int CVerbalineDoc::FindPrefix(int shortest, int longest) {
+int CGridSearch::FindPrefix(int shortest, int longest) {
     const int length = static_cast<int>(std::strlen(m_szPattern));
     if (length == 0) return 0;  // nothing begins with nothing
-    const int from = GroupStart(shortest);
-    const int to = std::min(GroupEnd(longest), kDictionarySize - 32);
-    if (m_bSearchIndexes && m_prefixIndex.Ready()) {
-        const int first = m_prefixIndex.SegmentOf(from);
-        const int last = m_prefixIndex.SegmentOf(to);
+    const int from = m_table.GroupStart(shortest);
+    const int to = std::min(m_table.GroupEnd(longest), kDictionarySize - 32);
+    if (m_bSearchIndexes && m_table.m_prefixIndex.Ready()) {
+        const int first = m_table.m_prefixIndex.SegmentOf(from);
+        const int last = m_table.m_prefixIndex.SegmentOf(to);
         if (first >= 0 && last >= 0)
-            return first < last && m_prefixIndex.Find(std::string_view(m_szPattern,
+            return first < last && m_table.m_prefixIndex.Find(std::string_view(m_szPattern,
                                                                        static_cast<std::size_t>(length)),
                                                       first, last);
     }
     for (int p = std::max(from, 0); p < to; ++p) {
-        const char b = m_szDictionary[p];
+        const char b = m_table.m_szDictionary[p];
         if (b != LF && b != TAB) continue;
-        if (std::memcmp(m_szDictionary + p + 1, m_szPattern, static_cast<std::size_t>(length)) == 0)
+        if (std::memcmp(m_table.m_szDictionary + p + 1, m_szPattern, static_cast<std::size_t>(length)) == 0)
             return 1;
     }
     return 0;
@@ -171,25 +180,25 @@ int CVerbalineDoc::FindPrefix(int shortest, int longest) {
 // have not changed since; the columns right of it hold nothing in row r yet;
 // so only the word's own cells can change the answer, and a column's answer
 // for a value in row r depends only on the cells above it.
-bool CVerbalineDoc::PrepareRowAnswers(int r) {
-    const int n = m_nGridLast + 1;
-    if (r < 1 || r >= kSolutionRows || n > 20) return false;
-    for (int row = r; row < kSolutionRows; ++row)
-        for (int c = 0; c < kSolutionRows; ++c)
-            if (m_aSolution[row][c] != 0) return false;
+bool CGridSearch::PrepareRowAnswers(int r) {
+    const int n = m_grid.m_nGridLast + 1;
+    if (r < 1 || r >= CGrid::kSolutionRows || n > 20) return false;
+    for (int row = r; row < CGrid::kSolutionRows; ++row)
+        for (int c = 0; c < CGrid::kSolutionRows; ++c)
+            if (m_grid.m_aSolution[row][c] != 0) return false;
     for (int c = 0; c < n; ++c) m_apRowAnswers[c] = &AnswersFor(c, r, m_abShortColumn[c]);
     return true;
 }
 
-CColumnAnswers& CVerbalineDoc::AnswersFor(int c, int r, bool& shortColumn) {
+CColumnAnswers& CGridSearch::AnswersFor(int c, int r, bool& shortColumn) {
     // The key: the size and quality (tests change them between rows), then
     // the cells above row r down to the first empty one.
     std::string key;
-    key += static_cast<char>(m_nGridLast);
-    key += static_cast<char>(m_nQuality);
+    key += static_cast<char>(m_grid.m_nGridLast);
+    key += static_cast<char>(m_grid.m_nQuality);
     shortColumn = false;
     for (int row = 1; row < r; ++row) {
-        const char cell = m_aSolution[row][c];
+        const char cell = m_grid.m_aSolution[row][c];
         if (cell == 0) {
             shortColumn = true;
             break;
@@ -200,29 +209,29 @@ CColumnAnswers& CVerbalineDoc::AnswersFor(int c, int r, bool& shortColumn) {
     return m_columnCache.For(key);
 }
 
-bool CVerbalineDoc::ColumnPasses(int c, int r, char value) {
+bool CGridSearch::ColumnPasses(int c, int r, char value) {
     for (int row = 1; row <= 30; ++row)
-        m_szColumn[row - 1] = row < kSolutionRows ? m_aSolution[row][c] : 0;
+        m_szColumn[row - 1] = row < CGrid::kSolutionRows ? m_grid.m_aSolution[row][c] : 0;
     m_szColumn[30] = 0;
     if (value != 0) m_szColumn[r - 1] = value;
     return CheckColumn() != 0;
 }
 
-int CVerbalineDoc::CheckPlacement(int r, int wordStart, int pos) {
+int CGridSearch::CheckPlacement(int r, int wordStart, int pos) {
     ++m_stats.columnChecks;
     PollStop();
-    const int n = m_nGridLast + 1;
-    const char* const row = m_aSolution[r];
+    const int n = m_grid.m_nGridLast + 1;
+    const char* const row = m_grid.m_aSolution[r];
     for (int c = wordStart; c < n; ++c) {
         CColumnAnswers& answers = *m_apRowAnswers[c];
         // A column whose cells stop above the row, or a cell still empty,
         // leaves the column as it was.
         if (c >= pos || m_abShortColumn[c]) {
             if (answers.alone < 0) {
-                const char saved = m_aSolution[r][c];
-                m_aSolution[r][c] = 0;
+                const char saved = m_grid.m_aSolution[r][c];
+                m_grid.m_aSolution[r][c] = 0;
                 answers.alone = ColumnPasses(c, r, 0) ? 1 : 0;
-                m_aSolution[r][c] = saved;
+                m_grid.m_aSolution[r][c] = saved;
             }
             if (!answers.alone) return 0;
             continue;
@@ -245,23 +254,23 @@ int CVerbalineDoc::CheckPlacement(int r, int wordStart, int pos) {
     return 1;
 }
 
-bool CVerbalineDoc::AloneValue(int c, int r) {
+bool CGridSearch::AloneValue(int c, int r) {
     CColumnAnswers& answers = *m_apRowAnswers[c];
     if (answers.alone < 0) {
-        const char saved = m_aSolution[r][c];
-        m_aSolution[r][c] = 0;
+        const char saved = m_grid.m_aSolution[r][c];
+        m_grid.m_aSolution[r][c] = 0;
         answers.alone = ColumnPasses(c, r, 0) ? 1 : 0;
-        m_aSolution[r][c] = saved;
+        m_grid.m_aSolution[r][c] = saved;
     }
     return answers.alone != 0;
 }
 
-std::uint32_t CVerbalineDoc::AllowedValues(int c, int r) {
+std::uint32_t CGridSearch::AllowedValues(int c, int r) {
     constexpr std::uint32_t kAll = (1u << 27) - 1;
     if (m_abShortColumn[c]) return AloneValue(c, r) ? kAll : 0;
     CColumnAnswers& answers = *m_apRowAnswers[c];
     if (answers.known != kAll) {
-        const char saved = m_aSolution[r][c];
+        const char saved = m_grid.m_aSolution[r][c];
         for (int bit = 0; bit < 27; ++bit) {
             const std::uint32_t mask = 1u << bit;
             if (answers.known & mask) continue;
@@ -269,12 +278,12 @@ std::uint32_t CVerbalineDoc::AllowedValues(int c, int r) {
             if (ColumnPasses(c, r, bit == 26 ? ' ' : static_cast<char>('A' + bit)))
                 answers.passes |= mask;
         }
-        m_aSolution[r][c] = saved;
+        m_grid.m_aSolution[r][c] = saved;
     }
     return answers.passes;
 }
 
-void CVerbalineDoc::CountRejectedChecks(std::uint64_t count) {
+void CGridSearch::CountRejectedChecks(std::uint64_t count) {
     // As many column tests as the byte scan would have run, with the message
     // pump at the same moments.
     m_stats.columnChecks += count;
@@ -286,10 +295,10 @@ void CVerbalineDoc::CountRejectedChecks(std::uint64_t count) {
     m_nPumpCounter += static_cast<int>(count);
 }
 
-int CVerbalineDoc::FetchFitting(int fetch, int pos, std::size_t& cursor) {
-    const int n = m_nGridLast + 1;
+int CGridSearch::FetchFitting(int fetch, int pos, std::size_t& cursor) {
+    const int n = m_grid.m_nGridLast + 1;
     const int length = fetch + 1;
-    const std::vector<CFetchIndex::Entry>& group = m_fetchIndex.Group(std::min(length, 15) - 1);
+    const std::vector<CFetchIndex::Entry>& group = m_table.m_fetchIndex.Group(std::min(length, 15) - 1);
     const int r = m_nFillingRow;
     // What a candidate writes: its letters, then a black square unless it
     // reaches the edge or ends with one (the lone black square); the columns
@@ -313,10 +322,10 @@ int CVerbalineDoc::FetchFitting(int fetch, int pos, std::size_t& cursor) {
     // Most candidates fail on their first two letters: those are told apart
     // from compact codes, without reading the table.
     const int segment = std::min(length, 15) - 1;
-    const std::uint8_t* const first = m_fetchIndex.First(segment).data();
-    const std::uint8_t* const second = m_fetchIndex.Second(segment).data();
-    const std::uint8_t* const used = m_fetchIndex.Used(segment).data();
-    const bool uniform = m_fetchIndex.Uniform(segment, static_cast<std::uint32_t>(length));
+    const std::uint8_t* const first = m_table.m_fetchIndex.First(segment).data();
+    const std::uint8_t* const second = m_table.m_fetchIndex.Second(segment).data();
+    const std::uint8_t* const used = m_table.m_fetchIndex.Used(segment).data();
+    const bool uniform = m_table.m_fetchIndex.Uniform(segment, static_cast<std::uint32_t>(length));
     const std::size_t size = group.size();
     constexpr std::uint32_t kOther = 1u << CFetchIndex::kOtherCode;
     const std::uint32_t firstMask = possible ? (allowed[0] | kOther) : 0;
@@ -324,8 +333,9 @@ int CVerbalineDoc::FetchFitting(int fetch, int pos, std::size_t& cursor) {
         possible ? ((length > 1 ? allowed[1] : 0) | kOther | (1u << CFetchIndex::kNoCode)) : 0;
 
     // The test of a candidate that passed its first two letters.
+    const char* const dictionary = m_table.m_szDictionary;
     auto fits = [&](std::size_t o) {
-        const char* word = m_szDictionary + group[o].opener + 1;
+        const char* word = dictionary + group[o].opener + 1;
         int i = 0;
         for (; i < length; ++i) {
             const char b = word[i];
@@ -363,14 +373,14 @@ int CVerbalineDoc::FetchFitting(int fetch, int pos, std::size_t& cursor) {
             complement[i] = allowedCount > kCodes - allowedCount;
             for (int code = 0; code < kCodes; ++code)
                 if (((mask >> code) & 1) != (complement[i] ? 1u : 0u))
-                    codeSets[i][codeCounts[i]++] = m_fetchIndex.CodeBits(segment, i, code);
+                    codeSets[i][codeCounts[i]++] = m_table.m_fetchIndex.CodeBits(segment, i, code);
             order[i] = i;
         }
         std::sort(order, order + kCoded, [&](int a, int b) {
             const auto weight = [&](int i) { return complement[i] ? kCodes - codeCounts[i] : codeCounts[i]; };
             return weight(a) < weight(b);
         });
-        const std::uint64_t* const unusedBits = m_fetchIndex.UnusedBits(segment);
+        const std::uint64_t* const unusedBits = m_table.m_fetchIndex.UnusedBits(segment);
         const std::size_t words = (size + 63) / 64;
         for (std::size_t w = cursor / 64; w < words; ++w) {
             std::uint64_t unused = unusedBits[w];
@@ -415,9 +425,9 @@ int CVerbalineDoc::FetchFitting(int fetch, int pos, std::size_t& cursor) {
     return -1;
 }
 
-int CVerbalineDoc::FillRowIndexed(int r) {
-    const int n = m_nGridLast + 1;
-    char* const row = m_aSolution[r];
+int CGridSearch::FillRowIndexed(int r) {
+    const int n = m_grid.m_nGridLast + 1;
+    char* const row = m_grid.m_aSolution[r];
     m_nFillingRow = r;
     int pos = 0;
     int fetch = n - 1;
@@ -430,9 +440,9 @@ int CVerbalineDoc::FillRowIndexed(int r) {
             if (fetch < 0) return 0;
             continue;
         }
-        const CFetchIndex::Entry& entry = m_fetchIndex.Group(std::min(fetch + 1, 15) - 1)[found];
+        const CFetchIndex::Entry& entry = m_table.m_fetchIndex.Group(std::min(fetch + 1, 15) - 1)[found];
         std::memset(m_szCandidate, 0, sizeof m_szCandidate);
-        std::memcpy(m_szCandidate, m_szDictionary + entry.opener + 1,
+        std::memcpy(m_szCandidate, m_table.m_szDictionary + entry.opener + 1,
                     std::min<std::size_t>(entry.count, sizeof m_szCandidate - 1));
         m_nScanPos = static_cast<int>(entry.opener + entry.count + 1);
         const int wordStart = pos;

@@ -1,8 +1,7 @@
 #include "VerbalineDoc.h"
 
-#include <cstring>
+#include <algorithm>
 
-#include "Codepage.h"
 #include "FileIo.h"
 
 namespace verbal {
@@ -15,29 +14,17 @@ const char* const kNoDefinitionsFile =
 }  // namespace text
 
 CVerbalineDoc::CVerbalineDoc(IDocumentHost* host) : m_pHost(host) {
-    // A fresh document has no grid: every byte and counter starts at zero, and
-    // the rest of the program relies on it.
-    std::memset(m_szDefinitions, 0, sizeof m_szDefinitions);
-    std::memset(m_aPlayer, 0, sizeof m_aPlayer);
-    std::memset(m_anRandom, 0, sizeof m_anRandom);
-    std::memset(m_anLengthEnd, 0, sizeof m_anLengthEnd);
-    std::memset(m_szDictionary, 0, sizeof m_szDictionary);
-    std::memset(m_szShuffled, 0, sizeof m_szShuffled);
-    std::memset(m_szCandidate, 0, sizeof m_szCandidate);
-    std::memset(m_szColumn, 0, sizeof m_szColumn);
-    std::memset(m_szPattern, 0, sizeof m_szPattern);
-    std::memset(m_aSolution, 0, sizeof m_aSolution);
-    std::memset(m_aTransposed, 0, sizeof m_aTransposed);
+    m_search.SetPump([this] { PumpMessages(); });
 }
 
 bool CVerbalineDoc::OnNewDocument() {
-    m_bShowWrongCells = 0;
-    m_bComputing = 0;
-    m_bShowSolution = 0;
-    m_nGridLast = 5;
-    m_bTranspose = 0;
-    m_nQuality = 2;
-    m_bGridDrawn = 0;
+    m_bShowWrongCells = false;
+    m_bComputing = false;
+    m_bShowSolution = false;
+    m_grid.m_nGridLast = 5;
+    m_bTranspose = false;
+    m_grid.m_nQuality = 2;
+    m_bGridDrawn = false;
     return true;
 }
 
@@ -63,25 +50,25 @@ void CVerbalineDoc::PlayIfSet(const std::string& sound) {
 // "Calculer"
 
 void CVerbalineDoc::OnCalculer() {
-    m_strDictPath = m_strDefaultDictPath;
-    m_strDefsPath = m_strDefaultDefsPath;
+    m_strDictPath = m_settings.m_strDefaultDictPath;
+    m_strDefsPath = m_settings.m_strDefaultDefsPath;
 
-    if (m_bGridReady == 1 && m_pHost && !m_pHost->RunRecalcConfirm()) return;
+    if (m_grid.m_bGridReady && m_pHost && !m_pHost->RunRecalcConfirm()) return;
 
     CNewGridData dlg;
-    dlg.m_nGridLast = m_nGridLast;
+    dlg.m_nGridLast = m_grid.m_nGridLast;
     dlg.m_nQuality = 1;  // "Moyenne" is offered every time
     dlg.m_strDictPath = m_strDictPath;
     dlg.m_strDefsPath = m_strDefsPath;
-    dlg.m_strCurrentDir = m_strCurrentDir;
+    dlg.m_strCurrentDir = m_settings.m_strCurrentDir;
     dlg.MakeDictName();
     if (!m_pHost || !m_pHost->RunNewGridDialog(dlg)) return;
 
-    m_nQuality = dlg.m_nQuality;
-    m_nGridLast = dlg.m_nGridLast;
+    m_grid.m_nQuality = dlg.m_nQuality;
+    m_grid.m_nGridLast = dlg.m_nGridLast;
     m_strDictPath = dlg.m_strDictPath;
     m_strDefsPath = dlg.m_strDefsPath;
-    m_strDictName = dlg.m_strDictName;
+    m_grid.m_strDictName = dlg.m_strDictName;
 
     // Never compute a grid whose clues could not be found afterwards.
     if (!FileCanBeRead(m_strDefsPath)) {
@@ -90,76 +77,72 @@ void CVerbalineDoc::OnCalculer() {
         return;
     }
 
-    m_bGridDrawn = 1;
+    m_bGridDrawn = true;
     m_pHost->RedrawAllNow();
     GenerateGrid();
     SetModifiedFlag();
 }
 
-// ---------------------------------------------------------------------------
-// Counts
-
-unsigned CVerbalineDoc::CountCells() const {
-    const unsigned n = static_cast<unsigned>(m_nGridLast + 1);
-    return n * n;
-}
-
-unsigned CVerbalineDoc::CountBlackSquares() const {
-    unsigned count = 0;
-    for (int r = 1; r <= 20; ++r)
-        for (int c = 1; c <= 20; ++c)
-            if (m_aSolution[r][c - 1] == ' ') ++count;
-    return count;
-}
-
-unsigned CVerbalineDoc::CountFilledCells() const {
-    unsigned count = 0;
-    for (int r = 0; r < 20; ++r)
-        for (int c = 0; c < 20; ++c)
-            if (m_aPlayer[r][c] != 0 && m_aPlayer[r][c] != ' ') ++count;
-    return count;
-}
-
-unsigned CVerbalineDoc::CountWrongCells() const {
-    unsigned count = 0;
-    for (int r = 1; r <= 20; ++r)
-        for (int c = 1; c <= 20; ++c) {
-            const char player = m_aPlayer[r - 1][c - 1];
-            if (player != 0 && player != m_aSolution[r][c - 1]) ++count;
-        }
-    return count;
+void CVerbalineDoc::Compute(const CNewGridData& choice) {
+    m_grid.m_nQuality = choice.m_nQuality;
+    m_grid.m_nGridLast = choice.m_nGridLast;
+    m_strDictPath = choice.m_strDictPath;
+    m_strDefsPath = choice.m_strDefsPath;
+    m_grid.m_strDictName = choice.m_strDictName;
+    m_bGridDrawn = true;
+    GenerateGrid();
 }
 
 // ---------------------------------------------------------------------------
-// Grid arrays
+// The player's hand and what there is to see
 
-void CVerbalineDoc::ResetGrid() {
-    // The working grid's rows run to 29: its row 30, which some loops name,
-    // does not exist and always reads as empty.
-    for (int r = 1; r < kSolutionRows; ++r) std::memset(m_aSolution[r], 0, sizeof m_aSolution[r]);
-    std::memset(m_aPlayer, 0, sizeof m_aPlayer);
-    for (auto& line : m_astrClues)
-        for (auto& clue : line) clue.clear();
-    m_bGridReady = 0;
-    m_bShowSolution = 0;
+bool CVerbalineDoc::PlaceLetter(int row, int column, char letter) {
+    const bool valid = letter == 0 || (letter >= 'A' && letter <= 'Z');
+    if (!valid || row < 1 || row > CGrid::kCells || column < 1 || column > CGrid::kCells)
+        return false;
+    char& cell = m_grid.m_aPlayer[row - 1][column - 1];
+    if (cell == ' ') return false;
+    cell = letter;
+    return true;
 }
 
-void CVerbalineDoc::BuildTransposed() {
-    for (int r = 1; r <= 30; ++r)
-        for (int c = 1; c <= 30; ++c)
-            m_aTransposed[c][r - 1] = r < kSolutionRows ? m_aSolution[r][c - 1] : 0;
+void CVerbalineDoc::HideMarksAndSolution() {
+    m_bShowWrongCells = false;
+    m_bShowSolution = false;
 }
 
-void CVerbalineDoc::TransposeGrid() {
-    BuildTransposed();
-    for (int r = 1; r < kSolutionRows; ++r)
-        std::memcpy(m_aSolution[r], m_aTransposed[r], sizeof m_aSolution[r]);
+char CVerbalineDoc::SolutionCell(int row, int column) const {
+    if (row < 1 || row > CGrid::kCells || column < 1 || column > CGrid::kCells) return 0;
+    return m_grid.m_aSolution[row][column - 1];
 }
 
-void CVerbalineDoc::CopyBlackSquares() {
-    for (int r = 1; r <= 20; ++r)
-        for (int c = 1; c <= 20; ++c)
-            if (m_aSolution[r][c - 1] == ' ') m_aPlayer[r - 1][c - 1] = ' ';
+char CVerbalineDoc::PlayerCell(int row, int column) const {
+    if (row < 1 || row > CGrid::kCells || column < 1 || column > CGrid::kCells) return 0;
+    return m_grid.m_aPlayer[row - 1][column - 1];
+}
+
+// Words across are read in the solution's rows, words down in the rows of
+// its transposed copy, as the clues were looked up.
+std::vector<LineWord> CVerbalineDoc::Words(Direction direction, int line) const {
+    if (line < 1 || line > CGrid::kCells) return {};
+    const char* cells =
+        direction == Direction::Across ? m_grid.m_aSolution[line] : m_grid.m_aTransposed[line];
+    return WordsOfLine(cells, std::min(GridSize(), static_cast<int>(CGrid::kCells)));
+}
+
+const std::string& CVerbalineDoc::Clue(Direction direction, int line, int number) const {
+    static const std::string kNone;
+    if (line < 1 || line > CGrid::kCells || number < 1 || number > 10) return kNone;
+    const int index = direction == Direction::Across ? line - 1 : CGrid::kCells + line - 1;
+    return m_grid.m_astrClues[index][number - 1];
+}
+
+int CVerbalineDoc::WordNumberAt(Direction direction, int row, int column) const {
+    if (row < 1 || row > CGrid::kCells || column < 1 || column > CGrid::kCells) return 0;
+    const int n = std::min(GridSize(), static_cast<int>(CGrid::kCells));
+    if (direction == Direction::Across)
+        return WordNumberInLine(m_grid.m_aSolution[row], n, column - 1);
+    return WordNumberInLine(m_grid.m_aTransposed[column], n, row - 1);
 }
 
 // ---------------------------------------------------------------------------

@@ -1,11 +1,5 @@
-// The dictionary: reading the file, shuffling its words and rebuilding them as
-// the word table grouped by length, then finding the group bounds.
-//
-// The word table is text: entries CR LF word space, the 26 letters first, then
-// the black-square entry (its word is one space), then the words of 2 to 15
-// letters grouped by length, then 200 '%'. A used word has the LF of its entry
-// replaced by a tab. The exact bytes matter: the row filling walks them, and
-// the same seed must give the same grid on every machine.
+#include "WordTable.h"
+
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -15,7 +9,6 @@
 #include "FileIo.h"
 #include "Random.h"
 #include "Scramble.h"
-#include "VerbalineDoc.h"
 
 namespace verbal {
 namespace {
@@ -30,15 +23,6 @@ constexpr int kEndMarker = 200;
 // Below this the tail bounds above would underflow: nothing useful fits anyway.
 constexpr std::uint32_t kMinDictionaryLength = kTail + 1;
 
-const char* const kOpenFailedCaption = "Erreur d'ouverture de fichier!";
-const char* const kOpenFailedText =
-    "Le programme n'a pas pu trouver le fichier contenant le dictionnaire. Réessayez, si le "
-    "problème persiste, réinstallez le programme.";
-const char* const kBadDictCaption = "Dictionnaire non conforme.";
-const char* const kBadDictText =
-    "Le dictionnaire chargé n'est pas compatible. Le fichier a pu être abimé. Réessayez. Si le "
-    "problème persiste, réinstallez le programme.";
-
 std::string Thousands(std::size_t n) {
     std::string digits = std::to_string(n);
     std::string out;
@@ -51,55 +35,52 @@ std::string Thousands(std::size_t n) {
 
 }  // namespace
 
-std::uint32_t CVerbalineDoc::SearchLimit() const { return m_nDictionaryLength - kTail; }
-
-bool CVerbalineDoc::RefuseDictionary(const std::string& reason) {
-    Message(reason, kBadDictCaption, MsgButtons::Ok, MsgIcon::Stop, MsgOwner::View);
-    return false;
+CWordTable::CWordTable() {
+    std::memset(m_szDictionary, 0, sizeof m_szDictionary);
+    std::memset(m_szShuffled, 0, sizeof m_szShuffled);
+    std::memset(m_anRandom, 0, sizeof m_anRandom);
+    std::memset(m_anLengthEnd, 0, sizeof m_anLengthEnd);
 }
 
-bool CVerbalineDoc::LoadDictionary() {
+std::uint32_t CWordTable::SearchLimit() const { return m_nDictionaryLength - kTail; }
+
+CWordTable::Load CWordTable::LoadDictionary(const std::string& path, std::string& reason) {
     std::vector<char> bytes;
     std::size_t size = 0;
     // The rebuilt table adds 308 bytes to the text: refuse what would not fit
     // before a single byte reaches the buffer.
     const std::size_t maxBytes = kDictionarySize - kTableAdditions;
-    const ReadResult result = ReadWholeFile(m_strDictPath, maxBytes, bytes, size);
-    m_bDictOpened = result != ReadResult::CannotOpen;
-    if (result == ReadResult::CannotOpen) {
-        Message(W(kOpenFailedText), kOpenFailedCaption, MsgButtons::Ok, MsgIcon::Stop,
-                MsgOwner::View);
-        return false;
-    }
+    const ReadResult result = ReadWholeFile(path, maxBytes, bytes, size);
+    if (result == ReadResult::CannotOpen) return Load::CannotOpen;
     if (result == ReadResult::TooLarge)
-        return RefuseDictionary(
-            W("Le fichier du dictionnaire est trop volumineux (") + m_strDictPath + W(") : il fait ") +
-            Thousands(size) + W(" octets, le programme en accepte au plus ") +
-            Thousands(maxBytes) + W(". Choisissez un autre dictionnaire."));
-    if (result == ReadResult::ReadError)
-        return RefuseDictionary(W("Le fichier du dictionnaire n'a pas pu être lu en entier (") +
-                                m_strDictPath + W("). Réessayez ou choisissez un autre dictionnaire."));
-    return TakeDictionaryBytes(bytes.data(), bytes.size());
+        reason = W("Le fichier du dictionnaire est trop volumineux (") + path + W(") : il fait ") +
+                 Thousands(size) + W(" octets, le programme en accepte au plus ") +
+                 Thousands(maxBytes) + W(". Choisissez un autre dictionnaire.");
+    else if (result == ReadResult::ReadError)
+        reason = W("Le fichier du dictionnaire n'a pas pu être lu en entier (") + path +
+                 W("). Réessayez ou choisissez un autre dictionnaire.");
+    else
+        reason = TakeDictionaryBytes(bytes.data(), bytes.size(), path);
+    return reason.empty() ? Load::Taken : Load::Refused;
 }
 
-bool CVerbalineDoc::TakeDictionaryBytes(const char* bytes, std::size_t size) {
-    const std::string name = " (" + m_strDictPath + ")";
+std::string CWordTable::TakeDictionaryBytes(const char* bytes, std::size_t size,
+                                            const std::string& path) {
+    const std::string name = " (" + path + ")";
     if (size > static_cast<std::size_t>(kDictionarySize - kTableAdditions))
-        return RefuseDictionary(W("Le fichier du dictionnaire est trop volumineux") + name +
-                                W(". Choisissez un autre dictionnaire."));
+        return W("Le fichier du dictionnaire est trop volumineux") + name +
+               W(". Choisissez un autre dictionnaire.");
     if (size < kMinDictionaryLength)
-        return RefuseDictionary(W("Le fichier du dictionnaire est vide ou trop court pour "
-                                  "contenir des mots") +
-                                name + W(". Choisissez un autre dictionnaire."));
+        return W("Le fichier du dictionnaire est vide ou trop court pour contenir des mots") +
+               name + W(". Choisissez un autre dictionnaire.");
     // Each line can start a run of the shuffle, and the random table holds a
     // start for 99,996 runs only.
     const auto lines = static_cast<std::size_t>(
         std::count(bytes, bytes + size, static_cast<char>(LF + kScrambleOffset)));
     if (lines >= static_cast<std::size_t>(kMaxShuffleRuns))
-        return RefuseDictionary(W("Le dictionnaire contient trop de lignes") + name + W(" : ") +
-                                Thousands(lines) + W(", le programme en accepte au plus ") +
-                                Thousands(kMaxShuffleRuns - 1) +
-                                W(". Choisissez un autre dictionnaire."));
+        return W("Le dictionnaire contient trop de lignes") + name + W(" : ") + Thousands(lines) +
+               W(", le programme en accepte au plus ") + Thousands(kMaxShuffleRuns - 1) +
+               W(". Choisissez un autre dictionnaire.");
 
     // What lies past the text stays zero, as in a fresh document, so that the
     // same file always gives the same table.
@@ -108,16 +89,15 @@ bool CVerbalineDoc::TakeDictionaryBytes(const char* bytes, std::size_t size) {
     m_nDictionaryUsed = size;
     m_nDictionaryLength = static_cast<std::uint32_t>(size);
     UnscrambleDictionary();
-    return true;
+    return std::string();
 }
 
-void CVerbalineDoc::UnscrambleDictionary() { Unscramble(m_szDictionary, m_nDictionaryLength); }
+void CWordTable::UnscrambleDictionary() { Unscramble(m_szDictionary, m_nDictionaryLength); }
 
-int CVerbalineDoc::ValidateWordTable() {
+int CWordTable::ValidateWordTable() {
     m_nLengthStart = 1;
     m_prefixIndex.Clear();
     m_fetchIndex.Clear();
-    m_columnCache.Clear();
     const std::uint32_t limit = SearchLimit();
     std::uint32_t p = 0;
     for (int j = 1; j <= 14; ++j) {
@@ -129,11 +109,7 @@ int CVerbalineDoc::ValidateWordTable() {
                 i = lf ? static_cast<std::uint32_t>(static_cast<const char*>(lf) - m_szDictionary)
                        : limit + 1;
             }
-            if (i > limit) {
-                Message(W(kBadDictText), kBadDictCaption, MsgButtons::Ok, MsgIcon::Stop,
-                        MsgOwner::View);
-                return 0;
-            }
+            if (i > limit) return 0;
             if (m_szDictionary[i + j + 2] == ' ') break;
             ++i;
         }
@@ -148,38 +124,29 @@ int CVerbalineDoc::ValidateWordTable() {
     bounds[15] = static_cast<int>(limit);
     m_fetchIndex.Build(m_szDictionary, bounds);
     m_prefixIndex.Build(m_szDictionary, bounds, m_fetchIndex);
-    m_columnCache.Clear();
     return 1;
 }
 
-int CVerbalineDoc::GroupStart(int length) const {
+int CWordTable::GroupStart(int length) const {
     if (length <= 1) return length == 1 ? m_nLengthStart : m_anLengthEnd[14];
     if (length >= 15) return m_anLengthEnd[14];
     return m_anLengthEnd[length - 1];
 }
 
-int CVerbalineDoc::GroupEnd(int length) const {
+int CWordTable::GroupEnd(int length) const {
     if (length >= 15 || length <= 0) return static_cast<int>(SearchLimit());
     return m_anLengthEnd[length];
 }
 
-void CVerbalineDoc::PrepareWordTable() {
-    DrawRandomTable();
-    PlayIfSet(m_strSound[0]);
-    ShuffleDictionary();
-    RebuildWordTable();
-}
-
-void CVerbalineDoc::DrawRandomTable() {
+void CWordTable::DrawRandomTable(std::uint32_t seed) {
     CRandom random;
-    random.Seed(static_cast<std::uint32_t>(m_pHost ? m_pHost->CurrentTimeSeconds() : 0));
+    random.Seed(seed);
     const std::uint32_t length = m_nDictionaryLength;
     for (int i = 0; i < kRandomDrawn; ++i)
         m_anRandom[i] = static_cast<std::uint32_t>(random.Next()) * 7u % length;
-    m_bTranspose = static_cast<int>(m_anRandom[97856] % 2);
 }
 
-void CVerbalineDoc::ShuffleDictionary() {
+void CWordTable::ShuffleDictionary() {
     char* const src = m_szDictionary;
     char* const dst = m_szShuffled;
     const std::uint32_t length = m_nDictionaryLength;
@@ -259,7 +226,7 @@ void CVerbalineDoc::ShuffleDictionary() {
     m_nShuffledUsed = written;
 }
 
-void CVerbalineDoc::RebuildWordTable() {
+void CWordTable::RebuildWordTable() {
     m_prefixIndex.Clear();  // it points into the table being rewritten
     m_fetchIndex.Clear();
     const char* const src = m_szShuffled;
@@ -329,6 +296,11 @@ void CVerbalineDoc::RebuildWordTable() {
     std::memset(out + w, '%', kEndMarker);
     m_nTableLength = w + kEndMarker;
     m_nDictionaryUsed = std::max<std::size_t>(m_nDictionaryUsed, m_nTableLength);
+}
+
+void CWordTable::MarkUsed(std::uint32_t lineFeed) {
+    m_szDictionary[lineFeed] = TAB;
+    m_fetchIndex.MarkUsed(lineFeed);
 }
 
 }  // namespace verbal

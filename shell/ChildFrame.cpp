@@ -37,7 +37,7 @@ CChildFrame::~CChildFrame() {
 
 void CChildFrame::ActivateFrame() { showMaximized(); }
 
-bool CChildFrame::IsComputing() const { return m_doc->m_bComputing != 0; }
+bool CChildFrame::IsComputing() const { return m_doc->IsComputing(); }
 
 void CChildFrame::BuildCommandMap() {
     CCommandMap& m = m_docCommands;
@@ -75,7 +75,7 @@ void CChildFrame::SetPathName(const QString& path) {
 bool CChildFrame::DoFileSave() { return DoSave(m_strPathName.isEmpty()); }
 
 bool CChildFrame::DoSave(bool askName) {
-    if (m_doc->m_bGridReady == 0) {
+    if (!m_doc->GridReady()) {
         // Nothing to save: the document says so, before any name is asked.
         m_doc->SaveGrid(std::string());
         return false;

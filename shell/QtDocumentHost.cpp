@@ -15,9 +15,6 @@
 #include "VerbalineView.h"
 
 namespace verbal::shell {
-namespace {
-QRect ToQRect(const CRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
-}  // namespace
 
 CQtDocumentHost::CQtDocumentHost(CVerbalineView* view, std::function<QWidget*()> mainWindow)
     : m_view(view), m_mainWindow(std::move(mainWindow)) {}
@@ -48,24 +45,31 @@ void CQtDocumentHost::InvalidateAll(bool) {
     if (m_view) m_view->update();
 }
 
-void CQtDocumentHost::InvalidateRect(const CRect& rect, bool) {
-    if (m_view) m_view->update(ToQRect(rect));
-}
-
 void CQtDocumentHost::RedrawAllNow() {
     if (m_view) m_view->repaint();
 }
 
-void CQtDocumentHost::RedrawRectNow(const CRect& rect) {
+// The grid is where the view last painted it.
+void CQtDocumentHost::GridChanged(bool now) {
+    if (!m_view) return;
+    if (now)
+        RepaintGridSoon();
+    else
+        m_view->update(m_view->m_rcGrid);
+}
+
+void CQtDocumentHost::ProgressChanged(int) { RepaintGridSoon(); }
+
+void CQtDocumentHost::RepaintGridSoon() {
     if (!m_view) return;
     // The generator asks after every row and at every pump, far more often
     // than an eye can follow: paint at once a few dozen times a second, and
     // otherwise leave the area for the next paint.
     if (m_redrawClock.isValid() && m_redrawClock.elapsed() < kRedrawEveryMs) {
-        m_view->update(ToQRect(rect));
+        m_view->update(m_view->m_rcGrid);
         return;
     }
-    m_view->repaint(ToQRect(rect));
+    m_view->repaint(m_view->m_rcGrid);
     m_redrawClock.start();
 }
 

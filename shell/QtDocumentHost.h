@@ -28,9 +28,9 @@ public:
 
     int MessageBox(const MessageBoxRequest& request) override;
     void InvalidateAll(bool erase) override;
-    void InvalidateRect(const CRect& rect, bool erase) override;
     void RedrawAllNow() override;
-    void RedrawRectNow(const CRect& rect) override;
+    void GridChanged(bool now) override;
+    void ProgressChanged(int rowsDone) override;
     bool RunRecalcConfirm() override;
     bool RunNewGridDialog(CNewGridData& data) override;
     bool RunEraseConfirm() override;
@@ -60,6 +60,9 @@ private:
     // The owner of a box: none while the main window is disabled, since a
     // box owned by a disabled window could not be answered.
     QWidget* Owner(MsgOwner owner) const;
+    // Paints the grid's rectangle at once, a few dozen times a second at
+    // most; in between, leaves it for the next paint.
+    void RepaintGridSoon();
 
     QPointer<CVerbalineView> m_view;
     std::function<QWidget*()> m_mainWindow;

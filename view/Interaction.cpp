@@ -15,23 +15,6 @@ namespace {
 constexpr int kCells = 20;
 constexpr int kNoCell = 21;
 
-// The ordinal, from the start of |line| (|n| cells, ' ' for a black square),
-// of the word that holds cell |i|; a black square takes the next word after
-// it, and a line with no word after it gives 0.
-int WordNumberInLine(const char* line, int n, int i) {
-    if (i < 0 || i >= n) return 0;
-    while (i < n && line[i] == ' ') ++i;
-    if (i >= n || line[i] == 0) return 0;
-    int count = 1;
-    bool inWord = true;
-    for (int j = i - 1; j >= 0; --j) {
-        const bool letter = line[j] != ' ';
-        if (letter && !inWord) ++count;
-        inWord = letter;
-    }
-    return count;
-}
-
 }  // namespace
 
 void CVerbalineView::mousePressEvent(QMouseEvent* event) {
@@ -75,15 +58,11 @@ CPoint CVerbalineView::HitTestCell(QPoint p) const {
 }
 
 int CVerbalineView::HorizontalWordNumber(int row, int column) const {
-    if (row < 1 || row > kCells) return 0;
-    const int n = std::min(m_pDocument->GridSize(), kCells);
-    return WordNumberInLine(m_pDocument->m_aSolution[row], n, column - 1);
+    return m_pDocument->WordNumberAt(Direction::Across, row, column);
 }
 
 int CVerbalineView::VerticalWordNumber(int row, int column) const {
-    if (column < 1 || column > kCells) return 0;
-    const int n = std::min(m_pDocument->GridSize(), kCells);
-    return WordNumberInLine(m_pDocument->m_aTransposed[column], n, row - 1);
+    return m_pDocument->WordNumberAt(Direction::Down, row, column);
 }
 
 bool CVerbalineView::IsGridComplete() const {
@@ -106,10 +85,9 @@ void CVerbalineView::SetCursorState(int state) {
 void CVerbalineView::OnLButtonDown(QPoint p) {
     CVerbalineDoc* doc = m_pDocument;
     // Any click ends the help display; what shows changes at the next paint.
-    doc->m_bShowWrongCells = 0;
-    doc->m_bShowSolution = 0;
+    doc->HideMarksAndSolution();
     m_ptLastMouse = CPoint{p.x(), p.y()};
-    if (m_bGridDrawn != 1 || m_bMoveMode || !IsInGridArea(p)) return;
+    if (!m_bGridDrawn || m_bMoveMode || !IsInGridArea(p)) return;
 
     m_dlgLetter = CLetterData{};
     const bool accepted =
@@ -126,16 +104,10 @@ void CVerbalineView::OnLButtonDown(QPoint p) {
     }
 
     m_ptHitCell = HitTestCell(p);
-    const QRect grid(doc->m_rcGrid.left, doc->m_rcGrid.top, doc->m_rcGrid.Width(),
-                     doc->m_rcGrid.Height());
+    // The rectangle of the last paint: the picture painted before the box.
+    const QRect grid = m_rcGrid;
     if (m_dlgLetter.m_bPlaced == 1) {
-        const int column = m_ptHitCell.x;
-        const int row = m_ptHitCell.y;
-        const char letter = m_dlgLetter.m_chLetter;
-        const bool valid = letter == 0 || (letter >= 'A' && letter <= 'Z');
-        if (valid && row >= 1 && row <= kCells && column >= 1 && column <= kCells &&
-            doc->m_aPlayer[row - 1][column - 1] != ' ')
-            doc->m_aPlayer[row - 1][column - 1] = letter;
+        doc->PlaceLetter(m_ptHitCell.y, m_ptHitCell.x, m_dlgLetter.m_chLetter);
         if (IsGridComplete()) {
             // The last letter shows before the fanfare and the box.
             repaint(grid);
@@ -156,11 +128,11 @@ void CVerbalineView::OnLButtonUp() {
 
 void CVerbalineView::DestroyDefinitionsBox() {
     if (m_bDefBoxShown && m_pViewHost) m_pViewHost->DestroyDefinitionsBox();
-    m_bDefBoxShown = 0;
+    m_bDefBoxShown = false;
 }
 
 void CVerbalineView::OnRButtonDown(QPoint p) {
-    if (m_bGridDrawn != 1 || !IsInGridArea(p)) return;
+    if (!m_bGridDrawn || !IsInGridArea(p)) return;
     DestroyDefinitionsBox();
 
     m_ptHitCell = HitTestCell(p);
@@ -176,13 +148,12 @@ void CVerbalineView::OnRButtonDown(QPoint p) {
     box.m_strVertClue = missed;
     // A line has at most ten words: twenty cells, one black square between two.
     if (row >= 1 && row <= kCells && box.m_nHorizWord >= 1 && box.m_nHorizWord <= 10)
-        box.m_strHorizClue = FromBytes(m_pDocument->m_astrClues[row - 1][box.m_nHorizWord - 1]);
+        box.m_strHorizClue = FromBytes(m_pDocument->Clue(Direction::Across, row, box.m_nHorizWord));
     if (column >= 1 && column <= kCells && box.m_nVertWord >= 1 && box.m_nVertWord <= 10)
-        box.m_strVertClue =
-            FromBytes(m_pDocument->m_astrClues[kCells + column - 1][box.m_nVertWord - 1]);
+        box.m_strVertClue = FromBytes(m_pDocument->Clue(Direction::Down, column, box.m_nVertWord));
 
     if (m_pViewHost) m_pViewHost->CreateDefinitionsBox(box, m_settings.m_nDefBoxPosition);
-    m_bDefBoxShown = 1;
+    m_bDefBoxShown = true;
 }
 
 void CVerbalineView::OnMouseMove(QPoint p, bool onlyLeftButton) {
@@ -190,9 +161,8 @@ void CVerbalineView::OnMouseMove(QPoint p, bool onlyLeftButton) {
     const bool inGrid = IsInGridArea(p);
     // The solution and the marks stay only until the pointer is back on the
     // cells.
-    if (inGrid && (doc->m_bShowSolution == 1 || doc->m_bShowWrongCells == 1)) {
-        doc->m_bShowSolution = 0;
-        doc->m_bShowWrongCells = 0;
+    if (inGrid && (doc->ShowSolution() || doc->ShowWrongCells())) {
+        doc->HideMarksAndSolution();
         update();
     }
     if (!m_bMoveMode && !inGrid) DestroyDefinitionsBox();
@@ -209,7 +179,7 @@ void CVerbalineView::OnMouseMove(QPoint p, bool onlyLeftButton) {
         m_ptLastMouse = CPoint{p.x(), p.y()};
         // The grid's place goes with it into its file; a move alone does not
         // make the grid modified.
-        if (doc->m_bGridReady == 1) doc->m_ptGridOrigin = m_ptDefaultOrigin;
+        if (doc->GridReady()) doc->SetGridOrigin(m_ptDefaultOrigin);
         // Both the old place and the new one, so that a fast drag leaves no
         // half-drawn grid behind.
         update(oldArea.united(oldArea.translated(dx, dy)));
@@ -226,11 +196,10 @@ void CVerbalineView::OnViewRefresh() {
     CVerbalineDoc* doc = m_pDocument;
     m_ptOrigin = CPoint{80, 60};
     m_ptDefaultOrigin = CPoint{80, 60};
-    if (doc->m_bGridReady == 1) {
-        doc->m_ptGridOrigin = CPoint{80, 60};
+    if (doc->GridReady()) {
+        doc->SetGridOrigin(CPoint{80, 60});
         doc->SetModifiedFlag();
-        doc->m_bShowWrongCells = 0;
-        doc->m_bShowSolution = 0;
+        doc->HideMarksAndSolution();
     }
     CreateDrawingObjects();
     update();
@@ -239,7 +208,7 @@ void CVerbalineView::OnViewRefresh() {
 void CVerbalineView::OnGridInfo() {
     const CVerbalineDoc* doc = m_pDocument;
     if (!m_pViewHost) return;
-    if (doc->m_bGridReady != 1) {
+    if (!doc->GridReady()) {
         MessageBoxRequest request;
         request.text = W(
             "Pour afficher les informations sur une grille, vous devez d'abord en ouvir une ou "
@@ -258,8 +227,8 @@ void CVerbalineView::OnGridInfo() {
     info.m_nFilledCells = filled;
     info.m_nCellsToFill = total - black - filled;
     info.m_strExtraLabel = W("Qualité de la grille:");
-    info.m_nExtraValue = doc->m_nQuality;
-    info.m_strDictName = doc->m_strDictName;
+    info.m_nExtraValue = doc->Quality();
+    info.m_strDictName = doc->DictName();
     m_pViewHost->RunGridInfo(info);
 }
 

@@ -72,12 +72,12 @@ std::string SettingsPathText() { return Utf8ToCp1252(SettingsFilePath().string()
 
 void CVerbalineView::PreCreateWindow() {
     SetCurrentDirectory(ReadInstallationIntoCurrentDirectory(this));
-    m_bFirstRun = 0;
+    m_bFirstRun = false;
     m_ptDefaultOrigin = CPoint{80, 60};
     m_bMoveMode = false;
     m_strCurrentDir = CurrentDirectory();
     ReadSettings();
-    if (m_bFirstRun == 1) CreateDefaultSettings();
+    if (m_bFirstRun) CreateDefaultSettings();
     CreateDrawingObjects();
 }
 
@@ -85,7 +85,7 @@ void CVerbalineView::ReadSettings() {
     m_strSettingsPath = SettingsPathText();
     std::ifstream file(SettingsFilePath(), std::ios::binary);
     if (!file) {
-        m_bFirstRun = 1;
+        m_bFirstRun = true;
         return;
     }
     std::string bytes(kSettingsFileSize, '\0');

@@ -6,8 +6,6 @@
 #include <QPainter>
 #include <cmath>
 
-#include "Codepage.h"
-#include "Installation.h"
 #include "VerbalineDoc.h"
 
 namespace verbal {
@@ -78,11 +76,12 @@ void CVerbalineView::paintEvent(QPaintEvent*) {
 }
 
 void CVerbalineView::PushSettingsToDocument() {
-    CVerbalineDoc* doc = m_pDocument;
-    doc->m_strDefaultDefsPath = m_settings.m_strDefinitionsPath;
-    doc->m_strDefaultDictPath = m_settings.m_strDictionaryPath;
-    for (int i = 0; i < 5; ++i) doc->m_strSound[i] = m_settings.m_strSoundFile[i];
-    doc->m_strCurrentDir = m_strCurrentDir;
+    CDocumentSettings settings;
+    settings.m_strDefaultDefsPath = m_settings.m_strDefinitionsPath;
+    settings.m_strDefaultDictPath = m_settings.m_strDictionaryPath;
+    for (int i = 0; i < 5; ++i) settings.m_strSound[i] = m_settings.m_strSoundFile[i];
+    settings.m_strCurrentDir = m_strCurrentDir;
+    m_pDocument->TakeSettings(settings);
 }
 
 void CVerbalineView::ComputeFrame(int cells) {
@@ -167,36 +166,36 @@ void CVerbalineView::OnDraw(QPainter& dc) {
                 ToQColor(m_settings.m_clrScreenBackground));
 
     m_ptOrigin = m_ptDefaultOrigin;
-    if (doc->m_bGridReady == 1) {
-        m_ptOrigin = doc->m_ptGridOrigin;
-        m_ptDefaultOrigin = doc->m_ptGridOrigin;
+    if (doc->GridReady()) {
+        m_ptOrigin = doc->GridOrigin();
+        m_ptDefaultOrigin = doc->GridOrigin();
     }
 
-    const int n = doc->m_nGridLast + 1;
+    const int n = doc->GridSize();
     ComputeFrame(n);
-    doc->m_rcGrid = CRect{m_rcFrame.x(), m_rcFrame.y(), m_rcFrame.x() + m_rcFrame.width(),
-                          m_rcFrame.y() + m_rcFrame.height()};
+    m_rcGrid = m_rcFrame;
 
-    m_bGridDrawn = doc->m_bGridDrawn;
-    if (m_bGridDrawn == 0) {
-        // Drawn at its own size; the document keeps the rectangle of its grid.
+    m_bGridDrawn = doc->GridDrawn();
+    if (!m_bGridDrawn) {
+        // Drawn at its own size; the grid's rectangle stays that of the
+        // document's grid.
         DrawWelcomeGrid(dc);
         return;
     }
     DrawFrame(dc);
 
-    m_nLinesToDraw = std::min(doc->m_nRowsDone, n);
+    m_nLinesToDraw = std::min(doc->RowsDone(), n);
     DrawLattice(dc, std::max(m_nLinesToDraw, 0));
     if (m_nLinesToDraw < n) return;
 
-    if (doc->m_bShowWrongCells == 1) {
+    if (doc->ShowWrongCells()) {
         dc.save();
         dc.setRenderHint(QPainter::Antialiasing, true);
         dc.setBrush(m_brushWrongCell);
         for (int c = 1; c <= n; ++c)
             for (int r = 1; r <= 20; ++r) {
-                const char player = doc->m_aPlayer[r - 1][c - 1];
-                if (player != 0 && player != doc->m_aSolution[r][c - 1]) {
+                const char player = doc->PlayerCell(r, c);
+                if (player != 0 && player != doc->SolutionCell(r, c)) {
                     const QRect cell = CellRect(r, c);
                     dc.drawEllipse(QRectF(cell).adjusted(0, 0, -1, -1));
                 }
@@ -206,8 +205,7 @@ void CVerbalineView::OnDraw(QPainter& dc) {
 
     for (int c = 1; c <= n; ++c)
         for (int r = 1; r <= 20; ++r) {
-            const char value = doc->m_bShowSolution == 0 ? doc->m_aPlayer[r - 1][c - 1]
-                                                         : doc->m_aSolution[r][c - 1];
+            const char value = doc->ShowSolution() ? doc->SolutionCell(r, c) : doc->PlayerCell(r, c);
             if (value == ' ')
                 dc.fillRect(CellRect(r, c), m_brushBlackSquare);
             else if (value >= 'A' && value <= 'Z')
@@ -215,7 +213,7 @@ void CVerbalineView::OnDraw(QPainter& dc) {
         }
 
     dc.setFont(m_fontLabels);
-    if (doc->m_bShowWrongCells == 1 || doc->m_bShowSolution == 1)
+    if (doc->ShowWrongCells() || doc->ShowSolution())
         dc.drawText(CellRect(0, 0), Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("S"));
     DrawNumbers(dc, n);
 }
@@ -230,7 +228,7 @@ void CVerbalineView::BuildCommandMap() {
     m.On(ID_HELP_HTML, [this] { OnHelpHtml(); });
     m.On(ID_FILE_SITE, [this] { OnSiteConnect(); });
 
-    auto gridReady = [this](CCmdUI& ui) { ui.Enable(m_pDocument->m_bGridReady == 1); };
+    auto gridReady = [this](CCmdUI& ui) { ui.Enable(m_pDocument->GridReady()); };
     m.OnUpdate(ID_VIEW_MOVE, [this](CCmdUI& ui) { ui.SetCheck(m_bMoveMode ? 1 : 0); });
     m.OnUpdate(ID_VIEW_GRIDINFO, gridReady);
     m.OnUpdate(ID_GRID_INFO, gridReady);

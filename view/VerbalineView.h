@@ -44,6 +44,8 @@ public:
     // Hands the document the settings its own commands use (paths, sounds,
     // the installation directory). Every paint does it; so does creation, so
     // that the document has them before the window is first painted.
+    // Nothing else of the document is written by the view but through its
+    // commands.
     void PushSettingsToDocument();
 
     // The view's commands and their update handlers.
@@ -71,14 +73,17 @@ public:
     CViewSettings m_settings;
     std::string m_strCurrentDir;    // the installation directory
     std::string m_strSettingsPath;  // verbal.ini, as last read or written
-    int m_bFirstRun = 0;            // 1 when the settings file could not be read
+    bool m_bFirstRun = false;       // the settings file could not be read
     std::string m_strCommandLine;   // the last one built for the browser
 
     // Geometry of the last paint.
     CPoint m_ptDefaultOrigin{80, 60};
     CPoint m_ptOrigin{80, 60};
-    QRect m_rcFrame;  // number band plus cells
-    int m_bGridDrawn = 0;
+    QRect m_rcFrame;  // number band plus cells, as drawn
+    // The document's grid at its own size (the welcome picture drawn in its
+    // place may be larger): what is repainted when the grid changes.
+    QRect m_rcGrid;
+    bool m_bGridDrawn = false;
     int m_nLinesToDraw = 0;
     bool m_bMoveMode = false;
 
@@ -115,7 +120,7 @@ public:
     CPoint m_ptHitCell{21, 21};
     CLetterData m_dlgLetter;
     CDefinitionsData m_dlgDefinitions;
-    int m_bDefBoxShown = 0;
+    bool m_bDefBoxShown = false;
 
     // Drawing objects.
     QBrush m_brushWrongCell;

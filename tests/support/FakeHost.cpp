@@ -57,13 +57,11 @@ int FakeHost::MessageBox(const MessageBoxRequest& request) {
 
 void FakeHost::InvalidateAll(bool erase) { Log("InvalidateAll", erase ? "erase" : ""); }
 
-void FakeHost::InvalidateRect(const CRect&, bool erase) {
-    Log("InvalidateRect", erase ? "erase" : "");
-}
-
 void FakeHost::RedrawAllNow() { Log("RedrawAllNow"); }
 
-void FakeHost::RedrawRectNow(const CRect&) { Log("RedrawRectNow"); }
+void FakeHost::GridChanged(bool now) { Log("GridChanged", now ? "now" : ""); }
+
+void FakeHost::ProgressChanged(int rowsDone) { Log("ProgressChanged", std::to_string(rowsDone)); }
 
 bool FakeHost::RunRecalcConfirm() {
     Log("RecalcConfirm");

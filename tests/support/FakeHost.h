@@ -16,7 +16,8 @@ class FakeHost : public IDocumentHost {
 public:
     struct Call {
         std::string name;     // "MessageBox", "InvalidateAll", "PlaySound", ...
-        std::string detail;   // caption for a message box, file for a sound, ...
+        std::string detail;   // caption for a message box, file for a sound,
+                              // rows done for a progress, ...
     };
 
     // --- the script ---
@@ -50,9 +51,9 @@ public:
 
     int MessageBox(const MessageBoxRequest& request) override;
     void InvalidateAll(bool erase) override;
-    void InvalidateRect(const CRect& rect, bool erase) override;
     void RedrawAllNow() override;
-    void RedrawRectNow(const CRect& rect) override;
+    void GridChanged(bool now) override;
+    void ProgressChanged(int rowsDone) override;
     bool RunRecalcConfirm() override;
     bool RunNewGridDialog(CNewGridData& data) override;
     bool RunEraseConfirm() override;

@@ -1,10 +1,10 @@
 // Erasing, and the rationed help of "Solution".
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 
 #include "Codepage.h"
+#include "Documents.h"
 #include "FakeHost.h"
 #include "GridText.h"
 #include "VerbalineDoc.h"
@@ -16,32 +16,31 @@ class CheckingTest : public ::testing::Test {
 protected:
     // A 6x6 grid with 8 black squares: 28 white cells.
     void SetUp() override {
-        doc = std::make_unique<CVerbalineDoc>(&host);
-        doc->OnNewDocument();
-        SetSolutionRows(*doc, {"ABC#DE", "FG#HIJ", "K#LMNO", "PQR#ST", "#UVWX#", "YZ#AB#"});
-        doc->BuildTransposed();
-        doc->CopyBlackSquares();
-        doc->m_bGridReady = 1;
-        doc->m_strDictName = "Standard";
-        for (auto& sound : doc->m_strSound) sound = "Aucun";
-        doc->m_strSound[3] = "tiou.wav";
+        Open({"ABC#DE", "FG#HIJ", "K#LMNO", "PQR#ST", "#UVWX#", "YZ#AB#"});
+    }
+
+    void Open(const std::vector<std::string>& rows) {
+        doc = ReadyDocument(rows, &host, [](CGrid& grid) { grid.m_strDictName = "Standard"; });
+        CDocumentSettings settings;
+        for (auto& sound : settings.m_strSound) sound = "Aucun";
+        settings.m_strSound[3] = "tiou.wav";
+        doc->TakeSettings(settings);
     }
 
     // Fills |right| white cells correctly and |wrong| more wrongly.
     void Fill(int right, int wrong) {
         for (int r = 1; r <= 6; ++r)
             for (int c = 1; c <= 6; ++c) {
-                const char sol = doc->m_aSolution[r][c - 1];
-                char& cell = doc->m_aPlayer[r - 1][c - 1];
+                const char sol = doc->SolutionCell(r, c);
                 if (sol == ' ') continue;
                 if (right > 0) {
-                    cell = sol;
+                    doc->PlaceLetter(r, c, sol);
                     --right;
                 } else if (wrong > 0) {
-                    cell = sol == 'Z' ? 'A' : static_cast<char>(sol + 1);
+                    doc->PlaceLetter(r, c, sol == 'Z' ? 'A' : static_cast<char>(sol + 1));
                     --wrong;
                 } else {
-                    cell = 0;
+                    doc->PlaceLetter(r, c, 0);
                 }
             }
     }
@@ -95,7 +94,7 @@ TEST_F(CheckingTest, TheThresholdsAreHalfAndThreeQuartersOfTheWhiteCells) {
     Fill(21, 0);
     Ask(3);
     EXPECT_FALSE(Effort());
-    EXPECT_EQ(doc->m_bShowSolution, 1);
+    EXPECT_TRUE(doc->ShowSolution());
 }
 
 TEST_F(CheckingTest, WrongLettersDoNotCountAsCorrect) {
@@ -113,30 +112,33 @@ TEST_F(CheckingTest, WrongLettersDoNotCountAsCorrect) {
 TEST_F(CheckingTest, MarksAndSolutionToggleThroughTheSameThreshold) {
     Fill(15, 2);
     Ask(2);
-    EXPECT_EQ(doc->m_bShowWrongCells, 1);
-    EXPECT_EQ(host.Names().back(), "RedrawRectNow");
+    EXPECT_TRUE(doc->ShowWrongCells());
+    // The marks show at once.
+    EXPECT_EQ(host.Names().back(), "GridChanged");
+    EXPECT_EQ(host.calls.back().detail, "now");
     Ask(2);
-    EXPECT_EQ(doc->m_bShowWrongCells, 0);
+    EXPECT_FALSE(doc->ShowWrongCells());
 
     // All placed letters right: a box instead of marks.
     Fill(15, 0);
     EXPECT_EQ(Ask(2), 1);
     EXPECT_EQ(host.messages[0].caption, "Solution.");
     EXPECT_EQ(host.messages[0].text, "Cette grille ne contient aucune case fausse !");
-    EXPECT_EQ(doc->m_bShowWrongCells, 0);
+    EXPECT_FALSE(doc->ShowWrongCells());
 
     Fill(22, 0);
     Ask(3);
-    EXPECT_EQ(doc->m_bShowSolution, 1);
-    EXPECT_EQ(host.Names().back(), "InvalidateRect");
+    EXPECT_TRUE(doc->ShowSolution());
+    EXPECT_EQ(host.Names().back(), "GridChanged");
+    EXPECT_EQ(host.calls.back().detail, "");
     Ask(3);
-    EXPECT_EQ(doc->m_bShowSolution, 0);
+    EXPECT_FALSE(doc->ShowSolution());
     // Hiding needs the threshold too.
     Ask(3);
     Fill(2, 0);
     Ask(3);
     EXPECT_TRUE(Effort());
-    EXPECT_EQ(doc->m_bShowSolution, 1);
+    EXPECT_TRUE(doc->ShowSolution());
 
     // A cancelled box does nothing.
     EXPECT_EQ(Ask(-1), 0);
@@ -144,29 +146,29 @@ TEST_F(CheckingTest, MarksAndSolutionToggleThroughTheSameThreshold) {
 }
 
 TEST_F(CheckingTest, ThirteenWhiteCellsGiveThresholdsSixAndNine) {
-    SetSolutionRows(*doc, {"AB####", "C#D###", "EF#G##", "H#I#J#", "K#LM##", "######"}, 6);
-    doc->BuildTransposed();
-    std::memset(doc->m_aPlayer, 0, sizeof doc->m_aPlayer);
-    doc->CopyBlackSquares();
+    Open({"AB####", "C#D###", "EF#G##", "H#I#J#", "K#LM##", "######"});
     ASSERT_EQ(doc->CountCells() - doc->CountBlackSquares(), 13u);
     Fill(5, 0);
     Ask(2);
     EXPECT_TRUE(Effort());
     Fill(6, 1);
     Ask(2);
-    EXPECT_EQ(doc->m_bShowWrongCells, 1);
+    EXPECT_TRUE(doc->ShowWrongCells());
     Fill(8, 0);
     Ask(3);
     EXPECT_TRUE(Effort());
     Fill(9, 0);
     Ask(3);
-    EXPECT_EQ(doc->m_bShowSolution, 1);
+    EXPECT_TRUE(doc->ShowSolution());
 }
 
 TEST_F(CheckingTest, ErasingPlaysItsSoundFirstThenEmptiesAllButTheBlackSquares) {
+    Fill(15, 2);
+    Ask(2);
+    ASSERT_TRUE(doc->ShowWrongCells());
     Fill(10, 5);
-    doc->m_aPlayer[19][19] = 'Q';  // even outside the grid
-    doc->m_bShowWrongCells = 1;
+    doc->PlaceLetter(20, 20, 'Q');  // even outside the grid
+    host.Clear();
     unsigned filledWhenSoundPlayed = 0;
     host.onCall = [&](const FakeHost::Call& call) {
         if (call.name == "PlaySound") filledWhenSoundPlayed = doc->CountFilledCells();
@@ -180,8 +182,9 @@ TEST_F(CheckingTest, ErasingPlaysItsSoundFirstThenEmptiesAllButTheBlackSquares) 
     EXPECT_EQ(PlayerRows(*doc), (std::vector<std::string>{"...#..", "..#...", ".#....",
                                                           "...#..", "#....#", "..#..#"}));
     EXPECT_TRUE(doc->IsModified());
-    EXPECT_EQ(doc->m_bShowWrongCells, 1);
-    EXPECT_EQ(doc->m_bGridReady, 1);
+    EXPECT_TRUE(doc->ShowWrongCells());
+    EXPECT_TRUE(doc->GridReady());
+    EXPECT_EQ(doc->Clue(Direction::Across, 1, 1), "H1.1");
 
     // "NON": letters stay, no sound, but a repaint all the same.
     Fill(3, 0);

@@ -5,44 +5,65 @@
 #include <memory>
 
 #include "Codepage.h"
-#include "DictWriter.h"
-#include "FakeHost.h"
+#include "Definitions.h"
+#include "Grid.h"
 #include "GridText.h"
-#include "VerbalineDoc.h"
+#include "Scramble.h"
 
 namespace verbal::test {
 namespace {
 
+const char* const kWarning = "ATTENTION PROBLEME : La définition de ce mot n'a pas été trouvée !";
+
 class DefinitionsTest : public ::testing::Test {
 protected:
-    void SetUp() override { doc = std::make_unique<CVerbalineDoc>(&host); }
-
-    void WriteDefinitions(const std::string& plain) {
-        doc->m_strDefsPath = dir.File("Test.dex");
-        WriteScrambled(doc->m_strDefsPath, Utf8ToCp1252(plain));
-    }
-
     void SetGrid(const std::vector<std::string>& rows) {
-        SetSolutionRows(*doc, rows);
-        doc->BuildTransposed();
+        SetSolutionRows(grid, rows);
+        grid.BuildTransposed();
     }
 
-    std::string Clue(int line, int slot) const {
-        return Cp1252ToUtf8(doc->m_astrClues[line][slot]);
+    // Looks every word up, with the indexes and without: the same clues
+    // and the same misses either way.
+    int LookUpAll() {
+        CGrid scanned;
+        std::memcpy(scanned.m_aSolution, grid.m_aSolution, sizeof grid.m_aSolution);
+        std::memcpy(scanned.m_aTransposed, grid.m_aTransposed, sizeof grid.m_aTransposed);
+        int missing = 0;
+        int missingScanned = 0;
+        defs->LookUpAllClues(grid, true, [&] { ++missing; });
+        defs->LookUpAllClues(scanned, false, [&] { ++missingScanned; });
+        EXPECT_EQ(missing, missingScanned);
+        for (int line = 0; line < 40; ++line)
+            for (int slot = 0; slot < 10; ++slot)
+                EXPECT_EQ(grid.m_astrClues[line][slot], scanned.m_astrClues[line][slot]);
+        return missing;
     }
 
-    FakeHost host;
-    TempDir dir;
-    std::unique_ptr<CVerbalineDoc> doc;
+    std::string Clue(int line, int slot) const { return Cp1252ToUtf8(grid.m_astrClues[line][slot]); }
+
+    std::string Lookup(const char* word, bool indexes = false) {
+        defs->LookupDefinition(word, indexes);
+        return Cp1252ToUtf8(defs->m_strFoundDefinition);
+    }
+
+    // The file's bytes are scrambled; these tests give them plain.
+    void TakePlain(const std::string& plainUtf8) {
+        std::string bytes = Utf8ToCp1252(plainUtf8);
+        Scramble(bytes.data(), bytes.size());
+        defs->TakeDefinitionsBytes(bytes.data(), bytes.size());
+    }
+
+    std::unique_ptr<CDefinitionsText> defs = std::make_unique<CDefinitionsText>();
+    CGrid grid;
 };
 
 TEST_F(DefinitionsTest, WordsAreNumberedAlongTheirLineSingleLettersIncluded) {
-    WriteDefinitions(
+    TakePlain(
         "en-tete\r\nCHAT:Matou\r\nA:Première lettre\r\nLOI:Règle\r\nC:Cent\r\nH:Hydrogène\r\n"
         "T:Titane\r\nL:Cinquante\r\nO:Oxygène\r\nI:Un\r\n");
     SetGrid({"CHAT#A#LOI", "##########", "##########", "##########", "##########",
              "##########", "##########", "##########", "##########", "##########"});
-    ASSERT_EQ(doc->BuildClues(), 1);
+    EXPECT_EQ(LookUpAll(), 0);
     EXPECT_EQ(Clue(0, 0), "Matou");
     EXPECT_EQ(Clue(0, 1), "Première lettre");
     EXPECT_EQ(Clue(0, 2), "Règle");
@@ -51,78 +72,42 @@ TEST_F(DefinitionsTest, WordsAreNumberedAlongTheirLineSingleLettersIncluded) {
     EXPECT_EQ(Clue(20, 0), "Cent");
     EXPECT_EQ(Clue(24, 0), "");
     EXPECT_EQ(Clue(29, 0), "Un");
-    EXPECT_EQ(host.Count("MessageBox"), 0);
 }
 
 TEST_F(DefinitionsTest, TheKeyMustBeFollowedByTheColonAndTheFirstLineIsNeverRead) {
-    WriteDefinitions(
+    TakePlain(
         "LOI:Jamais lue\r\nCHATS:Matous\r\nCHA:Trop court\r\nCHAT:Matou : chat domestique\r\n"
         "CHAT:Seconde définition\r\n");
-    std::strcpy(doc->m_szColumn, "CHAT");
-    doc->m_strDefsPath = dir.File("Test.dex");
-    ASSERT_EQ(doc->BuildClues(), 1);  // an empty grid looks nothing up
-
-    EXPECT_EQ(Cp1252ToUtf8(doc->LookupDefinition()), "Matou : chat domestique");
-    std::strcpy(doc->m_szColumn, "CHA");
-    EXPECT_EQ(Cp1252ToUtf8(doc->LookupDefinition()), "Trop court");
-    EXPECT_EQ(host.Count("MessageBox"), 0);
-
-    std::memset(doc->m_szColumn, 0, sizeof doc->m_szColumn);
-    std::strcpy(doc->m_szColumn, "LOI");
-    EXPECT_EQ(Cp1252ToUtf8(doc->LookupDefinition()),
-              "ATTENTION PROBLEME : La définition de ce mot n'a pas été trouvée !");
-    ASSERT_EQ(host.Captions(),
-              std::vector<std::string>{"Erreur au cours de la recherche d'une définitions !"});
-    EXPECT_EQ(host.messages[0].icon, MsgIcon::None);
-    EXPECT_EQ(host.messages[0].owner, MsgOwner::View);
+    EXPECT_EQ(Lookup("CHAT"), "Matou : chat domestique");
+    EXPECT_EQ(Lookup("CHA"), "Trop court");
+    EXPECT_TRUE(defs->LookupDefinition("CHATS", false));
+    EXPECT_FALSE(defs->LookupDefinition("LOI", false));
+    EXPECT_EQ(Cp1252ToUtf8(defs->m_strFoundDefinition), kWarning);
 }
 
-TEST_F(DefinitionsTest, AMissingWordGetsTheWarningAsItsClueAndOneBox) {
-    WriteDefinitions("x\r\nAB:Deux lettres\r\nA:Un\r\nB:Deux\r\n");
+TEST_F(DefinitionsTest, AMissingWordGetsTheWarningAsItsClue) {
+    TakePlain("x\r\nAB:Deux lettres\r\nA:Un\r\nB:Deux\r\n");
     SetGrid({"AB#ZZ#", "######", "######", "######", "######", "######"});
-    ASSERT_EQ(doc->BuildClues(), 1);
+    // ZZ across, then Z down twice.
+    EXPECT_EQ(LookUpAll(), 3);
     EXPECT_EQ(Clue(0, 0), "Deux lettres");
-    EXPECT_EQ(Clue(0, 1), "ATTENTION PROBLEME : La définition de ce mot n'a pas été trouvée !");
-    // ZZ across, then Z down twice: three boxes.
-    EXPECT_EQ(host.Count("MessageBox"), 3);
+    EXPECT_EQ(Clue(0, 1), kWarning);
     EXPECT_EQ(Clue(20, 0), "Un");
     EXPECT_EQ(Clue(21, 0), "Deux");
+    EXPECT_EQ(Clue(23, 0), kWarning);
 }
 
 TEST_F(DefinitionsTest, TheSearchStopsAtTheEndOfTheText) {
     // A longer file read earlier leaves text in the buffer; a shorter one
     // must not find its words there.
-    WriteDefinitions("x\r\nAB:Ancien\r\nCD:Ancien aussi\r\n");
-    SetGrid({"AB####"});
-    ASSERT_EQ(doc->BuildClues(), 1);
-    WriteDefinitions("x\r\nAB:Nouveau\r\n");
-    ASSERT_EQ(doc->BuildClues(), 1);
-    std::memset(doc->m_szColumn, 0, sizeof doc->m_szColumn);
-    std::strcpy(doc->m_szColumn, "CD");
-    host.Clear();
-    EXPECT_NE(Cp1252ToUtf8(doc->LookupDefinition()).find("ATTENTION PROBLEME"), std::string::npos);
+    TakePlain("x\r\nAB:Ancien\r\nCD:Ancien aussi\r\n");
+    TakePlain("x\r\nAB:Nouveau\r\n");
+    EXPECT_EQ(Lookup("AB"), "Nouveau");
+    EXPECT_EQ(Lookup("CD"), kWarning);
     // A last line without its line end still gives its clue.
-    WriteDefinitions("x\r\nCD:Sans fin de ligne");
-    ASSERT_EQ(doc->BuildClues(), 1);
-    std::strcpy(doc->m_szColumn, "CD");
-    EXPECT_EQ(Cp1252ToUtf8(doc->LookupDefinition()), "Sans fin de ligne");
-}
-
-TEST_F(DefinitionsTest, AnUnreadableFileOffersRetryThenGivesUp) {
-    doc->m_strDefsPath = dir.File("Absent.dex");
-    host.messageAnswers = {IDRETRY, IDCANCEL};
-    EXPECT_EQ(doc->BuildClues(), 0);
-    ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[0].text, "Erreur d'ouverture du fichier de definitions.");
-    EXPECT_EQ(host.messages[0].buttons, MsgButtons::RetryCancel);
-    EXPECT_EQ(host.messages[0].owner, MsgOwner::App);
-
-    // Too large for the buffer: refused with a message, nothing read.
-    WriteFile(doc->m_strDefsPath, std::string(CVerbalineDoc::kDefinitionsSize + 1, 'x'));
-    host.Clear();
-    EXPECT_EQ(doc->BuildClues(), 0);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_NE(Cp1252ToUtf8(host.messages[0].text).find("trop volumineux"), std::string::npos);
+    TakePlain("x\r\nCD:Sans fin de ligne");
+    EXPECT_EQ(Lookup("CD"), "Sans fin de ligne");
+    EXPECT_EQ(Lookup("CD", true), "Sans fin de ligne");
 }
 
 }  // namespace

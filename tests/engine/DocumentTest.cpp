@@ -6,6 +6,7 @@
 
 #include "Codepage.h"
 #include "DictWriter.h"
+#include "Documents.h"
 #include "FakeHost.h"
 #include "GridText.h"
 #include "Scramble.h"
@@ -43,13 +44,13 @@ TEST(NewGridData, DisplayNameAndDefinitionsPathComeFromTheDictionaryPath) {
 class CalculerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        doc = std::make_unique<CVerbalineDoc>(&host);
-        doc->OnNewDocument();
-        for (auto& sound : doc->m_strSound) sound = "Aucun";
-        doc->m_strDefaultDictPath = SmallDictionaryPath();
-        doc->m_strDefaultDefsPath =
+        doc = NewDocument(&host);
+        CDocumentSettings settings = doc->Settings();
+        settings.m_strDefaultDictPath = SmallDictionaryPath();
+        settings.m_strDefaultDefsPath =
             SmallDictionaryPath().substr(0, SmallDictionaryPath().size() - 3) + "dex";
-        doc->m_strCurrentDir = "/opt/verbal";
+        settings.m_strCurrentDir = "/opt/verbal";
+        doc->TakeSettings(settings);
         host.seconds = 1;
     }
     FakeHost host;
@@ -57,10 +58,12 @@ protected:
 };
 
 TEST_F(CalculerTest, ANewDocumentIsEmptyAtSixBySixAndQualityTwo) {
-    EXPECT_EQ(doc->m_nGridLast, 5);
-    EXPECT_EQ(doc->m_nQuality, 2);
-    EXPECT_EQ(doc->m_bGridReady, 0);
-    EXPECT_EQ(doc->m_bGridDrawn, 0);
+    EXPECT_EQ(doc->GridSize(), 6);
+    EXPECT_EQ(doc->Quality(), 2);
+    EXPECT_FALSE(doc->GridReady());
+    EXPECT_FALSE(doc->GridDrawn());
+    EXPECT_FALSE(doc->ShowSolution());
+    EXPECT_FALSE(doc->ShowWrongCells());
     EXPECT_EQ(doc->CountCells(), 36u);
     EXPECT_EQ(doc->CountBlackSquares(), 0u);
     EXPECT_FALSE(doc->CanEraseOrSolve());
@@ -72,7 +75,6 @@ TEST_F(CalculerTest, TheDialogOffersTheSettingsDictionaryAndQualityOne) {
         data.m_nQuality = 0;
         return true;
     };
-    doc->m_nQuality = 3;
     doc->OnCalculer();
     ASSERT_EQ(host.newGridShown.size(), 1u);
     const CNewGridData& shown = host.newGridShown[0];
@@ -81,11 +83,11 @@ TEST_F(CalculerTest, TheDialogOffersTheSettingsDictionaryAndQualityOne) {
     EXPECT_EQ(shown.m_strDictName, "Petit");
     EXPECT_EQ(shown.m_strCurrentDir, "/opt/verbal");
     EXPECT_EQ(host.Count("RecalcConfirm"), 0);  // no grid yet
-    ASSERT_EQ(doc->m_bGridReady, 1);
-    EXPECT_EQ(doc->m_nQuality, 0);
-    EXPECT_EQ(doc->m_strDictName, "Petit");
+    ASSERT_TRUE(doc->GridReady());
+    EXPECT_EQ(doc->Quality(), 0);
+    EXPECT_EQ(doc->DictName(), "Petit");
     EXPECT_TRUE(doc->IsModified());
-    EXPECT_EQ(doc->m_bGridDrawn, 1);
+    EXPECT_TRUE(doc->GridDrawn());
     // The view is repainted before the computation starts.
     EXPECT_EQ(host.Names()[1], "RedrawAllNow");
 
@@ -104,8 +106,19 @@ TEST_F(CalculerTest, TheDialogOffersTheSettingsDictionaryAndQualityOne) {
         return false;
     };
     doc->OnCalculer();
-    EXPECT_EQ(doc->m_nGridLast, 5);
-    EXPECT_EQ(doc->m_bGridReady, 1);
+    EXPECT_EQ(doc->GridSize(), 6);
+    EXPECT_TRUE(doc->GridReady());
+    EXPECT_EQ(SolutionRows(*doc), before);
+
+    // Quality 1 is offered again, whatever the grid had.
+    host.newGrid = [](CNewGridData& data) {
+        data.m_nQuality = 3;
+        return true;
+    };
+    doc->OnCalculer();
+    ASSERT_EQ(host.newGridShown.size(), 2u);
+    EXPECT_EQ(host.newGridShown[1].m_nQuality, 1);
+    EXPECT_EQ(doc->Quality(), 3);
 }
 
 TEST_F(CalculerTest, AMissingDefinitionsFileIsRefusedBeforeAnyComputation) {
@@ -128,26 +141,67 @@ TEST_F(CalculerTest, AMissingDefinitionsFileIsRefusedBeforeAnyComputation) {
     EXPECT_EQ(host.messages[0].owner, MsgOwner::App);
     EXPECT_EQ(host.Count("BeginWaitCursor"), 0);
     // The choices made stay in the document.
-    EXPECT_EQ(doc->m_nGridLast, 7);
-    EXPECT_EQ(doc->m_nQuality, 3);
-    EXPECT_EQ(doc->m_strDictName, "Seul");
+    EXPECT_EQ(doc->GridSize(), 8);
+    EXPECT_EQ(doc->Quality(), 3);
+    EXPECT_EQ(doc->DictName(), "Seul");
     EXPECT_FALSE(doc->IsModified());
 }
 
 TEST(Counts, CountTheGridWindowWhateverItsSize) {
-    auto doc = std::make_unique<CVerbalineDoc>();
-    SetSolutionRows(*doc, {"AB#C", "D#EF", "GHI#", "#JKL"}, 6);
-    doc->CopyBlackSquares();
-    EXPECT_EQ(doc->CountCells(), 36u);
-    EXPECT_EQ(doc->CountBlackSquares(), 4u);
-    doc->m_aPlayer[0][0] = 'A';
-    doc->m_aPlayer[0][1] = 'X';
-    doc->m_aPlayer[1][2] = 'E';
-    EXPECT_EQ(doc->CountFilledCells(), 3u);
-    EXPECT_EQ(doc->CountWrongCells(), 1u);
+    CGrid grid;
+    SetSolutionRows(grid, {"AB#C", "D#EF", "GHI#", "#JKL"}, 6);
+    grid.CopyBlackSquares();
+    EXPECT_EQ(grid.CountCells(), 36u);
+    EXPECT_EQ(grid.CountBlackSquares(), 4u);
+    grid.m_aPlayer[0][0] = 'A';
+    grid.m_aPlayer[0][1] = 'X';
+    grid.m_aPlayer[1][2] = 'E';
+    EXPECT_EQ(grid.CountFilledCells(), 3u);
+    EXPECT_EQ(grid.CountWrongCells(), 1u);
     // A letter where the solution has nothing is wrong too.
-    doc->m_aPlayer[19][19] = 'Z';
-    EXPECT_EQ(doc->CountWrongCells(), 2u);
+    grid.m_aPlayer[19][19] = 'Z';
+    EXPECT_EQ(grid.CountWrongCells(), 2u);
+}
+
+TEST(PlayerLetters, GoIntoWhiteCellsOnly) {
+    auto doc = ReadyDocument({"AB#CDE", "C#DEFG", "#EFGHI", "ABCDEF", "GHIJKL", "MNOPQR"});
+    EXPECT_TRUE(doc->PlaceLetter(1, 1, 'Z'));
+    EXPECT_EQ(doc->PlayerCell(1, 1), 'Z');
+    EXPECT_TRUE(doc->PlaceLetter(1, 1, 0));
+    EXPECT_EQ(doc->PlayerCell(1, 1), 0);
+    // A black square, a byte that is no letter, a cell off the 20 x 20 window.
+    EXPECT_FALSE(doc->PlaceLetter(1, 3, 'A'));
+    EXPECT_EQ(doc->PlayerCell(1, 3), ' ');
+    EXPECT_FALSE(doc->PlaceLetter(1, 2, 'a'));
+    EXPECT_FALSE(doc->PlaceLetter(1, 2, '#'));
+    EXPECT_FALSE(doc->PlaceLetter(0, 2, 'A'));
+    EXPECT_FALSE(doc->PlaceLetter(21, 2, 'A'));
+    EXPECT_EQ(doc->PlayerCell(1, 2), 0);
+    // Outside a small grid but inside the window, as the view's clicks allow.
+    EXPECT_TRUE(doc->PlaceLetter(20, 20, 'Q'));
+    EXPECT_EQ(doc->CountWrongCells(), 1u);
+}
+
+TEST(ClueNumbering, WordsAreNumberedAlongTheirLineAndABlackSquareTakesTheNextOne) {
+    auto doc = ReadyDocument({"CHAT#A", "O#####", "Q#LOI#", "######", "######", "######"});
+    const std::vector<LineWord> across = doc->Words(Direction::Across, 1);
+    ASSERT_EQ(across.size(), 2u);
+    EXPECT_EQ(across[1].word, "A");
+    EXPECT_EQ(across[1].number, 2);
+    EXPECT_EQ(across[1].start, 5);
+    EXPECT_EQ(doc->Words(Direction::Down, 1)[0].word, "COQ");
+    EXPECT_EQ(doc->Clue(Direction::Across, 1, 2), "H1.2");
+    EXPECT_EQ(doc->Clue(Direction::Down, 1, 1), "V1.1");
+    EXPECT_EQ(doc->Clue(Direction::Across, 1, 3), "");
+    EXPECT_EQ(doc->Clue(Direction::Across, 21, 1), "");
+    EXPECT_EQ(doc->Clue(Direction::Across, 1, 11), "");
+
+    EXPECT_EQ(doc->WordNumberAt(Direction::Across, 1, 3), 1);
+    EXPECT_EQ(doc->WordNumberAt(Direction::Across, 1, 5), 2);  // the black square before A
+    EXPECT_EQ(doc->WordNumberAt(Direction::Across, 3, 6), 0);  // nothing after it
+    EXPECT_EQ(doc->WordNumberAt(Direction::Down, 3, 1), 1);
+    EXPECT_EQ(doc->WordNumberAt(Direction::Down, 2, 3), 2);    // LOI's L, under CHAT's A
+    EXPECT_EQ(doc->WordNumberAt(Direction::Across, 1, 7), 0);  // past the grid
 }
 
 TEST(SmallDictionaryFiles, MatchTheirWordList) {

@@ -1,18 +1,16 @@
 // No word of three letters or more may appear twice in a grid.
 #include <gtest/gtest.h>
 
-#include <memory>
-
+#include "Grid.h"
 #include "GridText.h"
-#include "VerbalineDoc.h"
 
 namespace verbal::test {
 namespace {
 
 int Duplicates(const std::vector<std::string>& rows, int size) {
-    auto doc = std::make_unique<CVerbalineDoc>();
-    SetSolutionRows(*doc, rows, size);
-    return doc->CheckDuplicates();
+    CGrid grid;
+    SetSolutionRows(grid, rows, size);
+    return grid.CheckDuplicates();
 }
 
 TEST(Duplicates, AWordAcrossThatAlsoRunsDownIsARepeat) {

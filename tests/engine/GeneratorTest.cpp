@@ -12,6 +12,7 @@
 
 #include "Codepage.h"
 #include "DictWriter.h"
+#include "Documents.h"
 #include "FakeHost.h"
 #include "GridText.h"
 #include "VerbalineDoc.h"
@@ -19,20 +20,11 @@
 namespace verbal::test {
 namespace {
 
-std::string DefsOf(const std::string& lex) { return lex.substr(0, lex.size() - 3) + "dex"; }
-
-// A document ready to compute, as "Calculer" leaves it before the generator.
-std::unique_ptr<CVerbalineDoc> Prepared(FakeHost& host, const std::string& lex, int size,
+// A grid computed as "Calculer" computes it once its dialog is answered.
+std::unique_ptr<CVerbalineDoc> Computed(FakeHost& host, const std::string& lex, int size,
                                         int quality) {
-    auto doc = std::make_unique<CVerbalineDoc>(&host);
-    doc->OnNewDocument();
-    const char* sounds[] = {"zip", "tuttut", "ding", "tiou", "bip"};
-    for (int i = 0; i < 5; ++i) doc->m_strSound[i] = sounds[i];
-    doc->m_strDictPath = lex;
-    doc->m_strDefsPath = DefsOf(lex);
-    doc->m_nGridLast = size - 1;
-    doc->m_nQuality = quality;
-    doc->m_bGridDrawn = 1;
+    auto doc = NewDocument(&host, NamedSounds());
+    doc->Compute(Choice(lex, size, quality));
     return doc;
 }
 
@@ -118,32 +110,32 @@ TEST_P(GoldenGrid, TheSameSeedGivesTheSameGridWithEveryClue) {
     const Golden& golden = GetParam();
     FakeHost host;
     host.seconds = golden.seed;
-    auto doc = Prepared(host, PathOf(golden), golden.size, golden.quality);
-    doc->GenerateGrid();
-    ASSERT_EQ(doc->m_bGridReady, 1);
+    auto doc = Computed(host, PathOf(golden), golden.size, golden.quality);
+    ASSERT_TRUE(doc->GridReady());
     EXPECT_EQ(SolutionRows(*doc), golden.rows);
-    EXPECT_EQ(doc->m_stats.columnChecks, golden.checks);
-    EXPECT_EQ(doc->m_stats.rowsFilled, golden.fills);
+    EXPECT_EQ(doc->SearchStats().columnChecks, golden.checks);
+    EXPECT_EQ(doc->SearchStats().rowsFilled, golden.fills);
     EXPECT_EQ(host.Count("MessageBox"), 0) << (host.messages.empty() ? "" : host.messages[0].caption);
 
     // The grid is a crossword: every run of letters across and down is a
     // dictionary word or a letter, and has its clue.
     const std::vector<std::string> words = WordsOfDictionary(PathOf(golden));
     const std::set<std::string> known(words.begin(), words.end());
-    for (int line = 0; line < 40; ++line) {
-        const char* cells = line < 20 ? doc->m_aSolution[line + 1] : doc->m_aTransposed[line - 19];
-        for (const LineWord& word : WordsOfLine(cells, 20)) {
-            if (word.word.size() > 1) {
-                EXPECT_TRUE(known.count(word.word)) << word.word;
+    for (Direction direction : {Direction::Across, Direction::Down})
+        for (int line = 1; line <= golden.size; ++line)
+            for (const LineWord& word : doc->Words(direction, line)) {
+                if (word.word.size() > 1) {
+                    EXPECT_TRUE(known.count(word.word)) << word.word;
+                }
+                EXPECT_FALSE(doc->Clue(direction, line, word.number).empty()) << word.word;
             }
-            EXPECT_FALSE(doc->m_astrClues[line][word.number - 1].empty()) << word.word;
-        }
-    }
     // Black squares reach the player's grid, and only they.
-    EXPECT_EQ(doc->CountBlackSquares(), static_cast<unsigned>(std::count(
-                                            &doc->m_aPlayer[0][0], &doc->m_aPlayer[0][0] + 400, ' ')));
+    for (int r = 1; r <= 20; ++r)
+        for (int c = 1; c <= 20; ++c)
+            EXPECT_EQ(doc->PlayerCell(r, c) == ' ', doc->SolutionCell(r, c) == ' ') << r << "," << c;
     EXPECT_EQ(doc->CountFilledCells(), 0u);
-    EXPECT_EQ(doc->m_nRowsDone, 20);
+    EXPECT_EQ(doc->RowsDone(), 20);
+    EXPECT_TRUE(doc->GridDrawn());
 }
 
 std::string GoldenName(const ::testing::TestParamInfo<Golden>& info) {
@@ -162,58 +154,71 @@ INSTANTIATE_TEST_SUITE_P(ShippedDictionary, GoldenGrid, ::testing::ValuesIn(kShi
 TEST(Generator, AComputationShowsTheWaitBoxThenTheStopBoxAndPlaysItsSounds) {
     FakeHost host;
     host.seconds = 1;
-    auto doc = Prepared(host, SmallDictionaryPath(), 6, 0);
-    doc->GenerateGrid();
-    ASSERT_EQ(doc->m_bGridReady, 1);
+    auto doc = Computed(host, SmallDictionaryPath(), 6, 0);
+    ASSERT_TRUE(doc->GridReady());
 
     const std::vector<std::string> names = host.Names();
     const std::vector<std::string> start(names.begin(), names.begin() + 8);
     EXPECT_EQ(start, (std::vector<std::string>{"BeginWaitCursor", "InvalidateAll", "CreateWaitBox",
                                                "PlaySound", "DestroyWaitBox", "EndWaitCursor",
-                                               "CreateStopBox", "RedrawRectNow"}));
+                                               "CreateStopBox", "ProgressChanged"}));
     const std::vector<std::string> end(names.end() - 3, names.end());
     EXPECT_EQ(end, (std::vector<std::string>{"PlaySound", "InvalidateAll", "DestroyStopBox"}));
     EXPECT_EQ(host.Sounds().back(), "tuttut");
     EXPECT_EQ(host.waitCursorDepth, 0);
     EXPECT_FALSE(host.stopBoxShown);
     EXPECT_FALSE(host.waitBoxShown);
-    EXPECT_EQ(doc->m_bComputing, 0);
-    EXPECT_EQ(doc->m_ptGridOrigin, (CPoint{80, 60}));
-    // The pump runs once every 500 column checks.
-    EXPECT_EQ(host.checkStopCalls, static_cast<int>(doc->m_stats.columnChecks / 500));
+    EXPECT_FALSE(doc->IsComputing());
+    EXPECT_EQ(doc->GridOrigin(), (CPoint{80, 60}));
+    // The pump runs once every 500 column checks, and shows the progress.
+    EXPECT_EQ(host.checkStopCalls, static_cast<int>(doc->SearchStats().columnChecks / 500));
+    for (std::size_t i = 0; i + 1 < names.size(); ++i) {
+        if (names[i] == "CheckStop") {
+            EXPECT_EQ(names[i + 1], "ProgressChanged") << i;
+        }
+    }
 }
 
 TEST(Generator, ASmallGridShowsItsLastProgressOnEnteringTheRowBelowIt) {
     FakeHost host;
     host.seconds = 1;
-    auto doc = Prepared(host, SmallDictionaryPath(), 6, 0);
+    auto doc = NewDocument(&host, NamedSounds());
     std::vector<int> progress;  // rows done at each computing sound of the row loop
+    std::string shown;          // the progress told to the host just before
     bool prepared = false;
     host.onCall = [&](const FakeHost::Call& call) {
+        if (call.name == "ProgressChanged") shown = call.detail;
         if (call.name != "PlaySound" || call.detail != "zip") return;
-        if (!prepared) prepared = true;  // the first one comes with the word table
-        else progress.push_back(doc->m_nRowsDone);
+        if (!prepared) {
+            prepared = true;  // the first one comes with the word table
+            return;
+        }
+        progress.push_back(doc->RowsDone());
+        EXPECT_EQ(shown, std::to_string(doc->RowsDone()));
     };
-    doc->GenerateGrid();
-    ASSERT_EQ(doc->m_bGridReady, 1);
+    doc->Compute(Choice(SmallDictionaryPath(), 6, 0));
+    ASSERT_TRUE(doc->GridReady());
     // Golden 6x6 quality 0 seed 1 fills each row at the first try.
     EXPECT_EQ(progress, (std::vector<int>{1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(doc->m_nRowsDone, 20);
+    EXPECT_EQ(doc->RowsDone(), 20);
 }
 
 TEST(Generator, TheStopButtonEmptiesTheGridAndFallsBackToSixBySix) {
     FakeHost host;
     host.seconds = 1;
-    auto doc = Prepared(host, SmallDictionaryPath(), 8, 3);
-    doc->m_astrClues[0][0] = "ancien";
+    // A grid first, whose clues the stopped computation must not leave.
+    auto doc = Computed(host, SmallDictionaryPath(), 6, 0);
+    ASSERT_FALSE(doc->Clue(Direction::Across, 1, 1).empty());
+    host.Clear();
     host.stopAt = [](int call) { return call == 3; };
-    doc->GenerateGrid();
-    EXPECT_EQ(doc->m_bGridReady, 0);
-    EXPECT_EQ(doc->m_bGridDrawn, 0);
-    EXPECT_EQ(doc->m_nGridLast, 5);
-    EXPECT_EQ(doc->m_bComputing, 0);
+    doc->Compute(Choice(SmallDictionaryPath(), 8, 3));
+    EXPECT_FALSE(doc->GridReady());
+    EXPECT_FALSE(doc->GridDrawn());
+    EXPECT_EQ(doc->GridSize(), 6);
+    EXPECT_FALSE(doc->IsComputing());
     EXPECT_TRUE(SolutionRows(*doc) == std::vector<std::string>(6, "......"));
-    EXPECT_EQ(doc->m_astrClues[0][0], "");
+    EXPECT_EQ(PlayerRows(*doc), std::vector<std::string>(6, "......"));
+    EXPECT_EQ(doc->Clue(Direction::Across, 1, 1), "");
     // The wait box comes at the pump that saw the request and goes at the end;
     // no clue is looked up and no grid-ready sound played.
     const std::vector<std::string> names = host.Names();
@@ -230,24 +235,118 @@ TEST(Generator, TheStopButtonEmptiesTheGridAndFallsBackToSixBySix) {
 TEST(Generator, AMissingDictionaryShowsOneBoxAndLeavesNothingOnScreen) {
     FakeHost host;
     TempDir dir;
-    auto doc = Prepared(host, dir.File("Absent.lex"), 6, 1);
-    doc->GenerateGrid();
-    EXPECT_EQ(doc->m_bGridReady, 0);
+    auto doc = Computed(host, dir.File("Absent.lex"), 6, 1);
+    EXPECT_FALSE(doc->GridReady());
+    EXPECT_FALSE(doc->DictionaryOpened());
     EXPECT_EQ(host.Names(), (std::vector<std::string>{"BeginWaitCursor", "MessageBox",
                                                       "EndWaitCursor", "DestroyStopBox"}));
     EXPECT_EQ(host.Captions(), std::vector<std::string>{"Erreur d'ouverture de fichier!"});
     EXPECT_EQ(host.messages[0].icon, MsgIcon::Stop);
     EXPECT_EQ(host.waitCursorDepth, 0);
-    EXPECT_EQ(doc->m_bComputing, 0);
+    EXPECT_FALSE(doc->IsComputing());
+}
+
+TEST(Generator, ADictionaryThatCannotFitIsRefusedWithItsReason) {
+    FakeHost host;
+    TempDir dir;
+    WriteFile(dir.File("Gros.dex"), "x");
+    WriteFile(dir.File("Gros.lex"), std::string(kDictionarySize - kTableAdditions + 1, 'A'));
+    auto doc = Computed(host, dir.File("Gros.lex"), 6, 1);
+    EXPECT_FALSE(doc->GridReady());
+    EXPECT_TRUE(doc->DictionaryOpened());
+    EXPECT_EQ(host.Names(), (std::vector<std::string>{"BeginWaitCursor", "MessageBox",
+                                                      "EndWaitCursor", "DestroyStopBox"}));
+    EXPECT_EQ(host.Captions(), std::vector<std::string>{"Dictionnaire non conforme."});
+    EXPECT_NE(Cp1252ToUtf8(host.messages[0].text).find("trop volumineux (" + dir.File("Gros.lex")),
+              std::string::npos);
+    EXPECT_EQ(host.messages[0].icon, MsgIcon::Stop);
+    EXPECT_EQ(host.messages[0].owner, MsgOwner::View);
+}
+
+TEST(Generator, AWordTableWithAMissingLengthIsReportedAndSearchedAnyway) {
+    FakeHost host;
+    TempDir dir;
+    std::vector<std::string> words;
+    for (int length = 2; length <= 15; ++length)
+        if (length != 9) words.push_back(std::string(length, static_cast<char>('A' + length)));
+    const std::string lex = WriteDictionaryPair(dir.Path(), "Trou", words);
+    host.stopAt = [](int call) { return call == 1; };
+    auto doc = Computed(host, lex, 6, 0);
+    EXPECT_EQ(host.Captions(), std::vector<std::string>{"Dictionnaire non conforme."});
+    // The box comes once the word table is made, and the search runs all
+    // the same.
+    const std::vector<std::string> names = host.Names();
+    const auto box = std::find(names.begin(), names.end(), "MessageBox");
+    EXPECT_EQ(std::count(names.begin(), box, "PlaySound"), 1);
+    EXPECT_EQ(std::count(box, names.end(), "CreateStopBox"), 1);
+    EXPECT_GT(doc->SearchStats().rowsFilled, 0u);
+}
+
+TEST(Generator, WordsWithoutADefinitionGetAWarningAndOneBoxEach) {
+    FakeHost host;
+    host.seconds = 1;
+    TempDir dir;
+    // The small dictionary, with definitions for the letters only.
+    WriteFile(dir.File("Petit.lex"), ReadFile(SmallDictionaryPath()));
+    std::vector<std::pair<std::string, std::string>> letters;
+    for (char c = 'A'; c <= 'Z'; ++c) letters.emplace_back(std::string(1, c), "Lettre");
+    WriteScrambled(dir.File("Petit.dex"), DefinitionsText(letters));
+    auto doc = Computed(host, dir.File("Petit.lex"), 6, 0);
+    ASSERT_TRUE(doc->GridReady());
+    int longWords = 0;
+    for (Direction direction : {Direction::Across, Direction::Down})
+        for (int line = 1; line <= 6; ++line)
+            for (const LineWord& word : doc->Words(direction, line)) {
+                const std::string clue = Cp1252ToUtf8(doc->Clue(direction, line, word.number));
+                if (word.word.size() == 1) {
+                    EXPECT_EQ(clue, "Lettre");
+                } else {
+                    ++longWords;
+                    EXPECT_EQ(clue, "ATTENTION PROBLEME : La définition de ce mot n'a pas été trouvée !");
+                }
+            }
+    ASSERT_EQ(host.messages.size(), static_cast<std::size_t>(longWords));
+    EXPECT_EQ(host.Captions()[0], "Erreur au cours de la recherche d'une définitions !");
+    EXPECT_EQ(host.messages[0].icon, MsgIcon::None);
+    EXPECT_EQ(host.messages[0].owner, MsgOwner::View);
+    // The grid-ready sound comes after the last box.
+    EXPECT_EQ(host.Sounds().back(), "tuttut");
+}
+
+TEST(Generator, AMissingDefinitionsFileOffersRetryThenLeavesTheCluesEmpty) {
+    FakeHost host;
+    host.seconds = 1;
+    TempDir dir;
+    WriteFile(dir.File("Petit.lex"), ReadFile(SmallDictionaryPath()));
+    host.messageAnswers = {IDRETRY, IDCANCEL};
+    auto doc = Computed(host, dir.File("Petit.lex"), 6, 0);
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages[0].text, "Erreur d'ouverture du fichier de definitions.");
+    EXPECT_EQ(host.messages[0].caption, "Verbaline 2000");
+    EXPECT_EQ(host.messages[0].buttons, MsgButtons::RetryCancel);
+    EXPECT_EQ(host.messages[0].owner, MsgOwner::App);
+    // The grid is ready all the same, without clues.
+    ASSERT_TRUE(doc->GridReady());
+    EXPECT_EQ(doc->Clue(Direction::Across, 1, 1), "");
+
+    // Too large for the buffer: refused with one message, nothing read.
+    WriteFile(dir.File("Petit.dex"), std::string(kDefinitionsSize + 1, 'x'));
+    host.Clear();
+    doc->Compute(Choice(dir.File("Petit.lex"), 6, 0));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(Cp1252ToUtf8(host.messages[0].text).find("trop volumineux"), std::string::npos);
+    EXPECT_EQ(host.messages[0].icon, MsgIcon::Stop);
+    EXPECT_TRUE(doc->GridReady());
 }
 
 TEST(Generator, SoundsSetToAucunAreNotPlayed) {
     FakeHost host;
     host.seconds = 1;
-    auto doc = Prepared(host, SmallDictionaryPath(), 6, 0);
-    doc->m_strSound[0] = "Aucun";
-    doc->m_strSound[1] = "aucun";  // a file name, not the word that switches sounds off
-    doc->GenerateGrid();
+    Sounds sounds = NamedSounds();
+    sounds[0] = "Aucun";
+    sounds[1] = "aucun";  // a file name, not the word that switches sounds off
+    auto doc = NewDocument(&host, sounds);
+    doc->Compute(Choice(SmallDictionaryPath(), 6, 0));
     EXPECT_EQ(host.Sounds(), std::vector<std::string>{"aucun"});
 }
 
@@ -263,18 +362,17 @@ public:
     std::vector<int> entered;
 
     int FillRow(int r) override {
-        if (r > m_nGridLast + 1) return 1;
+        if (r > GridSize()) return 1;
         entered.push_back(r);
         auto& outcomes = script[r];
         if (outcomes.empty()) {
             ADD_FAILURE() << "row " << r << " entered once too often";
-            m_dlgStop.m_bStopRequested = 1;
+            RequestStop();
             return 0;
         }
         const std::string row = outcomes.front();
         outcomes.pop_front();
-        for (std::size_t c = 0; c < row.size(); ++c)
-            m_aSolution[r][c] = row[c] == '#' ? ' ' : row[c];
+        for (std::size_t c = 0; c < row.size(); ++c) SolutionRow(r)[c] = row[c] == '#' ? ' ' : row[c];
         return row.empty() ? 0 : 1;
     }
     int CheckDuplicates() const override {
@@ -289,14 +387,11 @@ public:
 class RowLoop : public ::testing::Test {
 protected:
     void SetUp() override {
-        doc = std::make_unique<ScriptedDoc>(&host);
-        doc->OnNewDocument();
-        for (auto& sound : doc->m_strSound) sound = "Aucun";
-        doc->m_strDictPath = SmallDictionaryPath();
-        doc->m_strDefsPath = DefsOf(SmallDictionaryPath());
-        doc->m_nGridLast = 5;
+        doc = NewDocument<ScriptedDoc>(&host);
         host.seconds = 1;
     }
+
+    void Generate() { doc->Compute(Choice(SmallDictionaryPath(), 6, 0)); }
 
     void Script(int row, std::initializer_list<std::string> outcomes) {
         doc->script[row] = outcomes;
@@ -312,9 +407,9 @@ TEST_F(RowLoop, FailedFirstRowsStartOverAndARowTwoEchoingRowOneIsDropped) {
     Script(1, {"", "ABCDEF", "GHIJKL", "MNOPQR"});
     Script(2, {"", "HXXXXX", "XXXXXX"});
     for (int r = 3; r <= 6; ++r) Script(r, {"YYYYYY"});
-    doc->GenerateGrid();
+    Generate();
     EXPECT_EQ(doc->entered, (std::vector<int>{1, 1, 2, 1, 2, 1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(doc->m_bGridReady, 1);
+    EXPECT_TRUE(doc->GridReady());
 }
 
 TEST_F(RowLoop, FourFailuresSinceTheDeepestRowBackUpTwoRows) {
@@ -324,7 +419,7 @@ TEST_F(RowLoop, FourFailuresSinceTheDeepestRowBackUpTwoRows) {
     Script(4, {"DDDDDD"});
     Script(5, {"EEEEEE"});
     Script(6, {"FFFFFF"});
-    doc->GenerateGrid();
+    Generate();
     // Three failures back up one row; the fourth backs up two and clears
     // both rows.
     EXPECT_EQ(doc->entered,
@@ -338,7 +433,7 @@ TEST_F(RowLoop, ReachingADeeperRowForgetsEarlierFailures) {
     Script(4, {"", "", "DDDDDD"});
     Script(5, {"EEEEEE"});
     Script(6, {"FFFFFF"});
-    doc->GenerateGrid();
+    Generate();
     // One failure at row 3, then two at row 4: never four since row 4 was
     // reached.
     EXPECT_EQ(doc->entered, (std::vector<int>{1, 2, 3, 2, 3, 4, 3, 4, 3, 4, 5, 6}));
@@ -352,9 +447,9 @@ TEST_F(RowLoop, ARepeatedWordDropsTheRowAndTheOneAbove) {
     Script(5, {"EEEEEE"});
     Script(6, {"FFFFFF"});
     doc->duplicates = {1, 0};  // row 3 passes, row 4 repeats a word
-    doc->GenerateGrid();
+    Generate();
     EXPECT_EQ(doc->entered, (std::vector<int>{1, 2, 3, 4, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(doc->m_bGridReady, 1);
+    EXPECT_TRUE(doc->GridReady());
 }
 
 }  // namespace

@@ -2,14 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "Archive.h"
 #include "Codepage.h"
 #include "DictWriter.h"
+#include "Documents.h"
 #include "FakeHost.h"
 #include "GridText.h"
 #include "Scramble.h"
@@ -20,10 +24,8 @@ namespace {
 
 constexpr unsigned char kOffset = kScrambleOffset;
 
-// A ready 6x6 grid with a few player letters and clues.
-std::unique_ptr<CVerbalineDoc> ReadyGrid(FakeHost* host, int size = 6) {
-    auto doc = std::make_unique<CVerbalineDoc>(host);
-    doc->OnNewDocument();
+// A square of letters and black squares.
+std::vector<std::string> Rows(int size) {
     std::vector<std::string> rows;
     for (int r = 0; r < size; ++r) {
         std::string row;
@@ -31,31 +33,56 @@ std::unique_ptr<CVerbalineDoc> ReadyGrid(FakeHost* host, int size = 6) {
             row += (r + 2 * c) % 5 == 0 ? '#' : static_cast<char>('A' + (r * size + c) % 26);
         rows.push_back(row);
     }
-    SetSolutionRows(*doc, rows, size);
-    doc->BuildTransposed();
-    doc->CopyBlackSquares();
-    doc->m_aPlayer[0][1] = doc->m_aSolution[1][1];
+    return rows;
+}
+
+// A few player letters, one of them wrong, and clues, at a moved place.
+void Played(CGrid& grid) {
+    const int size = grid.GridSize();
+    grid.m_aPlayer[0][1] = grid.m_aSolution[1][1];
     // A wrong letter in the last white cell.
     for (int c = size - 1; c >= 0; --c)
-        if (doc->m_aSolution[size][c] != ' ') {
-            doc->m_aPlayer[size - 1][c] = doc->m_aSolution[size][c] == 'Q' ? 'R' : 'Q';
+        if (grid.m_aSolution[size][c] != ' ') {
+            grid.m_aPlayer[size - 1][c] = grid.m_aSolution[size][c] == 'Q' ? 'R' : 'Q';
             break;
         }
-    doc->m_astrClues[0][0] = W("Clé du premier mot");
-    doc->m_astrClues[39][9] = "Dernier";
-    doc->m_nRowsDone = 20;
-    doc->m_bGridReady = 1;
-    doc->m_ptGridOrigin = CPoint{123, -45};
-    doc->m_strDictName = "Standard";
-    doc->m_nQuality = 3;
+    grid.m_astrClues[0][0] = W("Clé du premier mot");
+    grid.m_astrClues[0][1] = "";
+    grid.m_astrClues[39][9] = "Dernier";
+    grid.m_ptGridOrigin = CPoint{123, -45};
+    grid.m_strDictName = "Standard";
+    grid.m_nQuality = 3;
+}
+
+// A ready grid as a document holds it once opened.
+std::unique_ptr<CVerbalineDoc> PlayedDocument(FakeHost* host, int size = 6) {
+    auto doc = ReadyDocument(Rows(size), host, Played, size);
+    if (host) host->Clear();
     return doc;
+}
+
+// Every clue of the document, across then down.
+std::vector<std::string> Clues(const CVerbalineDoc& doc) {
+    std::vector<std::string> clues;
+    for (Direction direction : {Direction::Across, Direction::Down})
+        for (int line = 1; line <= 20; ++line)
+            for (int number = 1; number <= 10; ++number)
+                clues.push_back(doc.Clue(direction, line, number));
+    return clues;
 }
 
 std::string Bytes(const std::vector<char>& v) { return std::string(v.begin(), v.end()); }
 
 TEST(GridFileLayout, FieldsFollowEachOtherByteForByte) {
-    auto doc = ReadyGrid(nullptr);
-    doc->m_astrClues[0][1] = std::string(300, 'x');
+    std::unique_ptr<CGrid> doc = ReadyGrid(Rows(6), [](CGrid& grid) {
+        Played(grid);
+        // Only the clues the test writes.
+        for (auto& line : grid.m_astrClues)
+            for (auto& clue : line) clue.clear();
+        grid.m_astrClues[0][0] = W("Clé du premier mot");
+        grid.m_astrClues[0][1] = std::string(300, 'x');
+        grid.m_astrClues[39][9] = "Dernier";
+    });
     const std::string bytes = Bytes(doc->WriteGridBytes());
 
     // Solution and transposed copy, shifted; cells outside the grid hold the
@@ -124,45 +151,67 @@ protected:
 
 TEST_F(GridFileTest, SaveThenOpenKeepsEveryFieldForEverySize) {
     for (int size = 6; size <= 20; size += 2) {
-        auto doc = ReadyGrid(&host, size);
-        doc->m_bShowSolution = 1;
+        auto doc = PlayedDocument(&host, size);
+        doc->ToggleSolution();
+        doc->SetModifiedFlag();
         const std::string path = dir.File("grille" + std::to_string(size) + ".vbg");
         ASSERT_TRUE(doc->SaveGrid(path));
-        EXPECT_EQ(doc->m_bShowSolution, 0);
+        EXPECT_FALSE(doc->ShowSolution());
+        EXPECT_FALSE(doc->IsModified());
 
-        auto opened = std::make_unique<CVerbalineDoc>(&host);
-        opened->OnNewDocument();
+        auto opened = NewDocument(&host);
         ASSERT_TRUE(opened->OpenGrid(path)) << size;
+        // Every byte of the grid, the transposed copy included, comes back.
+        EXPECT_EQ(Bytes(opened->WriteGridBytes()), Bytes(doc->WriteGridBytes()));
         EXPECT_EQ(SolutionRows(*opened), SolutionRows(*doc));
-        EXPECT_EQ(std::memcmp(opened->m_aPlayer, doc->m_aPlayer, 400), 0);
-        EXPECT_EQ(std::memcmp(opened->m_aTransposed, doc->m_aTransposed, sizeof doc->m_aTransposed), 0);
-        for (int line = 0; line < 40; ++line)
-            for (int slot = 0; slot < 10; ++slot)
-                EXPECT_EQ(opened->m_astrClues[line][slot], doc->m_astrClues[line][slot]);
-        EXPECT_EQ(opened->m_nGridLast, size - 1);
-        EXPECT_EQ(opened->m_bGridReady, 1);
-        EXPECT_EQ(opened->m_nRowsDone, 20);
-        EXPECT_EQ(opened->m_ptGridOrigin, (CPoint{123, -45}));
-        EXPECT_EQ(opened->m_strDictName, "Standard");
-        EXPECT_EQ(opened->m_nQuality, 3);
-        EXPECT_EQ(opened->m_bGridDrawn, 1);
-        EXPECT_EQ(opened->m_bShowSolution, 0);
+        EXPECT_EQ(PlayerRows(*opened), PlayerRows(*doc));
+        EXPECT_EQ(opened->CountWrongCells(), 1u);
+        EXPECT_EQ(Clues(*opened), Clues(*doc));
+        EXPECT_EQ(Cp1252ToUtf8(opened->Clue(Direction::Across, 1, 1)), "Clé du premier mot");
+        EXPECT_EQ(opened->GridSize(), size);
+        EXPECT_TRUE(opened->GridReady());
+        EXPECT_EQ(opened->RowsDone(), 20);
+        EXPECT_EQ(opened->GridOrigin(), (CPoint{123, -45}));
+        EXPECT_EQ(opened->DictName(), "Standard");
+        EXPECT_EQ(opened->Quality(), 3);
+        EXPECT_TRUE(opened->GridDrawn());
+        EXPECT_FALSE(opened->ShowSolution());
         EXPECT_FALSE(opened->IsModified());
     }
     EXPECT_EQ(host.Count("MessageBox"), 0);
 }
 
+TEST_F(GridFileTest, SavingReplacesTheFileInsteadOfWritingIntoIt) {
+    // A second name for the old file keeps the old bytes only if the new
+    // ones went to a file of their own that took its place: written in
+    // place, a failure half-way would leave neither grid.
+    auto doc = PlayedDocument(&host);
+    const std::string path = dir.File("grille.vbg");
+    WriteFile(path, "ancienne grille");
+    ASSERT_EQ(::link(path.c_str(), dir.File("copie.vbg").c_str()), 0);
+    ASSERT_TRUE(doc->SaveGrid(path));
+    EXPECT_EQ(ReadFile(dir.File("copie.vbg")), "ancienne grille");
+    EXPECT_EQ(ReadFile(path), Bytes(doc->WriteGridBytes()));
+    // No temporary file stays behind, after a success or a failure.
+    ASSERT_EQ(mkdir(dir.File("dossier.vbg").c_str(), 0700), 0);
+    EXPECT_FALSE(doc->SaveGrid(dir.File("dossier.vbg")));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"copie.vbg", "dossier.vbg", "grille.vbg"}));
+}
+
 TEST_F(GridFileTest, AnEmptyDocumentIsNotSavedAndTheFileThereIsKept) {
-    auto saved = ReadyGrid(&host);
+    auto saved = PlayedDocument(&host);
     const std::string path = dir.File("existante.vbg");
     ASSERT_TRUE(saved->SaveGrid(path));
     const std::string before = ReadFile(path);
 
-    auto empty = std::make_unique<CVerbalineDoc>(&host);
-    empty->OnNewDocument();
+    auto empty = NewDocument(&host);
     host.Clear();
     EXPECT_FALSE(empty->SaveGrid(path));
-    EXPECT_EQ(host.Names(), (std::vector<std::string>{"MessageBox", "InvalidateRect"}));
+    EXPECT_EQ(host.Names(), (std::vector<std::string>{"MessageBox", "GridChanged"}));
     EXPECT_EQ(host.messages[0].caption, "Enregistrement");
     EXPECT_EQ(host.messages[0].text, "Vous ne pouvez pas enregistrer une grille vide !");
     EXPECT_EQ(ReadFile(path), before);
@@ -172,11 +221,11 @@ TEST_F(GridFileTest, AnEmptyDocumentIsNotSavedAndTheFileThereIsKept) {
 }
 
 TEST_F(GridFileTest, AFailedSaveLeavesTheOldFileAndSaysWhy) {
-    auto doc = ReadyGrid(&host);
+    auto doc = PlayedDocument(&host);
     const std::string path = dir.File("grille.vbg");
     ASSERT_TRUE(doc->SaveGrid(path));
     const std::string before = ReadFile(path);
-    doc->m_aPlayer[0][1] = 'Z';
+    doc->PlaceLetter(1, 2, 'Z');
     doc->SetModifiedFlag();
 
     // A folder that does not exist, then a target that is a folder.
@@ -194,7 +243,7 @@ TEST_F(GridFileTest, AFailedSaveLeavesTheOldFileAndSaysWhy) {
 }
 
 TEST_F(GridFileTest, DamagedFilesGiveOneMessageAndChangeNothing) {
-    auto good = ReadyGrid(&host);
+    auto good = PlayedDocument(&host);
     const std::string valid = Bytes(good->WriteGridBytes());
     const std::size_t tail = valid.size() - 33;  // offset of the size field
 
@@ -222,24 +271,28 @@ TEST_F(GridFileTest, DamagedFilesGiveOneMessageAndChangeNothing) {
     for (const auto& [bytes, reason] : cases) {
         const std::string path = dir.File("abime.vbg");
         WriteFile(path, bytes);
-        auto doc = std::make_unique<CVerbalineDoc>(&host);
-        doc->OnNewDocument();
-        doc->m_strDictName = "avant";
+        auto doc = PlayedDocument(&host);
+        const std::string before = Bytes(doc->WriteGridBytes());
+        const char letter = doc->PlayerCell(1, 2);
+        doc->PlaceLetter(1, 2, 'Z');
         host.Clear();
         EXPECT_FALSE(doc->OpenGrid(path)) << reason;
         ASSERT_EQ(host.messages.size(), 1u) << reason;
         const std::string text = Cp1252ToUtf8(host.messages[0].text);
         EXPECT_NE(text.find(reason), std::string::npos) << text;
         EXPECT_NE(text.find(path), std::string::npos);
-        EXPECT_EQ(doc->m_bGridReady, 0);
-        EXPECT_EQ(doc->m_bGridDrawn, 0);
-        EXPECT_EQ(doc->m_nGridLast, 5);
-        EXPECT_EQ(doc->m_strDictName, "avant");
-        EXPECT_EQ(doc->CountBlackSquares(), 0u);
-        EXPECT_EQ(host.Count("InvalidateRect"), 0);
+        // The grid there stays as it was, the player's last letter too.
+        EXPECT_EQ(doc->PlayerCell(1, 2), 'Z');
+        doc->PlaceLetter(1, 2, letter);
+        EXPECT_EQ(Bytes(doc->WriteGridBytes()), before);
+        EXPECT_EQ(host.Count("GridChanged"), 0);
     }
-    auto doc = std::make_unique<CVerbalineDoc>(&host);
-    EXPECT_FALSE(doc->OpenGrid(dir.File("introuvable.vbg")));
+    auto fresh = NewDocument(&host);
+    EXPECT_FALSE(fresh->OpenGrid(dir.File("introuvable.vbg")));
+    EXPECT_FALSE(fresh->OpenGrid(dir.Path()));
+    EXPECT_FALSE(fresh->GridReady());
+    EXPECT_FALSE(fresh->GridDrawn());
+    EXPECT_EQ(fresh->GridSize(), 6);
 }
 
 }  // namespace

@@ -8,18 +8,20 @@
 #include <string>
 #include <vector>
 
-#include "FakeHost.h"
+#include "Grid.h"
+#include "GridSearch.h"
 #include "GridText.h"
-#include "VerbalineDoc.h"
+#include "WordTable.h"
 
 namespace verbal::test {
 namespace {
 
 class RowFillTest : public ::testing::Test {
 protected:
+    // As a new document has them.
     void SetUp() override {
-        doc = std::make_unique<CVerbalineDoc>(&host);
-        doc->OnNewDocument();
+        grid.m_nGridLast = 5;
+        grid.m_nQuality = 2;
     }
 
     // Writes the word table with |words| in this order inside each length,
@@ -28,24 +30,25 @@ protected:
     void SetTable(const std::vector<std::string>& words) {
         std::map<std::size_t, std::vector<std::string>> groups;
         for (const std::string& w : words) groups[w.size()].push_back(w);
-        std::string table;
-        for (char c = 'A'; c <= 'Z'; ++c) table += std::string("\r\n") + c + " ";
-        table += "\r\n  ";
+        std::string text;
+        for (char c = 'A'; c <= 'Z'; ++c) text += std::string("\r\n") + c + " ";
+        text += "\r\n  ";
         for (std::size_t length = 2; length <= 15; ++length) {
             if (groups[length].empty()) groups[length].push_back(std::string(length, 'W'));
-            for (const std::string& w : groups[length]) table += "\r\n" + w + " ";
+            for (const std::string& w : groups[length]) text += "\r\n" + w + " ";
         }
-        table += std::string(200, '%');
-        std::memcpy(doc->m_szDictionary, table.data(), table.size());
+        text += std::string(200, '%');
+        std::memcpy(table->m_szDictionary, text.data(), text.size());
         // The last group ends 35 bytes before the file's end.
-        doc->m_nDictionaryLength = static_cast<std::uint32_t>(table.size() + 35);
-        ASSERT_EQ(doc->ValidateWordTable(), 1);
+        table->m_nDictionaryLength = static_cast<std::uint32_t>(text.size() + 35);
+        ASSERT_EQ(table->ValidateWordTable(), 1);
+        search.ForgetColumns();
     }
 
     std::string Row(int r) const {
         std::string row;
-        for (int c = 0; c < doc->GridSize(); ++c) {
-            const char cell = doc->m_aSolution[r][c];
+        for (int c = 0; c < grid.GridSize(); ++c) {
+            const char cell = grid.m_aSolution[r][c];
             row += cell == ' ' ? '#' : cell == 0 ? '.' : cell;
         }
         return row;
@@ -53,25 +56,26 @@ protected:
 
     bool IsUsed(const std::string& word) const {
         const std::string marked = "\t" + word + " ";
-        return std::search(doc->m_szDictionary, doc->m_szDictionary + 100000, marked.begin(),
-                           marked.end()) != doc->m_szDictionary + 100000;
+        const char* const text = table->m_szDictionary;
+        return std::search(text, text + 100000, marked.begin(), marked.end()) != text + 100000;
     }
 
     int Check(const std::string& column) {
-        std::memset(doc->m_szColumn, 0, sizeof doc->m_szColumn);
-        std::memcpy(doc->m_szColumn, column.data(), column.size());
-        return doc->CheckColumn();
+        std::memset(search.m_szColumn, 0, sizeof search.m_szColumn);
+        std::memcpy(search.m_szColumn, column.data(), column.size());
+        return search.CheckColumn();
     }
 
-    FakeHost host;
-    std::unique_ptr<CVerbalineDoc> doc;
+    std::unique_ptr<CWordTable> table = std::make_unique<CWordTable>();
+    CGrid grid;
+    CGridSearch search{*table, grid};
 };
 
 TEST_F(RowFillTest, TheFirstRowIsTheFirstTableWordThatFillsIt) {
     SetTable({"MAISON", "BATEAU", "CHAT"});
-    doc->m_nGridLast = 5;
-    doc->m_nQuality = 0;
-    ASSERT_EQ(doc->FillRow(1), 1);
+    grid.m_nGridLast = 5;
+    grid.m_nQuality = 0;
+    ASSERT_EQ(search.FillRow(1), 1);
     EXPECT_EQ(Row(1), "MAISON");
     EXPECT_TRUE(IsUsed("MAISON"));
     EXPECT_FALSE(IsUsed("BATEAU"));
@@ -81,10 +85,10 @@ TEST_F(RowFillTest, LongestWordsFirstThenShorterOnesWithABlackSquare) {
     // No six-letter word fits under ABCDEF; the five-letter one does and the
     // closed sixth column, F alone, is a word.
     SetTable({"AS", "BE", "CE", "DU", "EN", "FA", "QQQQQQ", "SEEUN", "ABCDEF"});
-    doc->m_nGridLast = 5;
-    doc->m_nQuality = 0;
-    SetSolutionRows(*doc, {"ABCDEF"}, 6);
-    ASSERT_EQ(doc->FillRow(2), 1);
+    grid.m_nGridLast = 5;
+    grid.m_nQuality = 0;
+    SetSolutionRows(grid, {"ABCDEF"}, 6);
+    ASSERT_EQ(search.FillRow(2), 1);
     EXPECT_EQ(Row(2), "SEEUN#");
     EXPECT_FALSE(IsUsed("QQQQQQ"));
     EXPECT_TRUE(IsUsed("SEEUN"));
@@ -92,61 +96,61 @@ TEST_F(RowFillTest, LongestWordsFirstThenShorterOnesWithABlackSquare) {
 
 TEST_F(RowFillTest, ARejectedWordIsErasedAndTheNextOfItsLengthIsTried) {
     SetTable({"AS", "BE", "CE", "DU", "EN", "FA", "QQQQQQ", "SEEUNA"});
-    doc->m_nGridLast = 5;
-    doc->m_nQuality = 0;
-    SetSolutionRows(*doc, {"ABCDEF"}, 6);
-    ASSERT_EQ(doc->FillRow(2), 1);
+    grid.m_nGridLast = 5;
+    grid.m_nQuality = 0;
+    SetSolutionRows(grid, {"ABCDEF"}, 6);
+    ASSERT_EQ(search.FillRow(2), 1);
     EXPECT_EQ(Row(2), "SEEUNA");
 }
 
 TEST_F(RowFillTest, OneCellLeftTriesTheLettersInOrderThenTheBlackSquare) {
     SetTable({"XY"});
     std::vector<std::string> seen;
-    doc->m_nScanPos = 0;
-    while (doc->FetchWord(0)) seen.push_back(doc->m_szCandidate);
+    search.m_nScanPos = 0;
+    while (search.FetchWord(0)) seen.push_back(search.m_szCandidate);
     ASSERT_EQ(seen.size(), 27u);
     EXPECT_EQ(seen.front(), "A");
     EXPECT_EQ(seen[25], "Z");
     EXPECT_EQ(seen.back(), " ");
     // Neither letters nor the black square are ever used up.
-    doc->m_nScanPos = 0;
-    ASSERT_TRUE(doc->FetchWord(0));
-    doc->MarkWordUsed();
-    doc->m_nScanPos = 0;
-    ASSERT_TRUE(doc->FetchWord(0));
-    EXPECT_STREQ(doc->m_szCandidate, "A");
+    search.m_nScanPos = 0;
+    ASSERT_TRUE(search.FetchWord(0));
+    search.MarkWordUsed();
+    search.m_nScanPos = 0;
+    ASSERT_TRUE(search.FetchWord(0));
+    EXPECT_STREQ(search.m_szCandidate, "A");
 }
 
 TEST_F(RowFillTest, AUsedWordIsNeverFetchedAgainButStillCompletesColumns) {
     SetTable({"ABC", "ABD"});
-    doc->m_nScanPos = 0;
-    ASSERT_TRUE(doc->FetchWord(2));
-    EXPECT_STREQ(doc->m_szCandidate, "ABC");
-    doc->MarkWordUsed();
-    doc->m_nScanPos = 0;
-    ASSERT_TRUE(doc->FetchWord(2));
-    EXPECT_STREQ(doc->m_szCandidate, "ABD");
-    doc->MarkWordUsed();
-    doc->m_nScanPos = 0;
-    EXPECT_FALSE(doc->FetchWord(2));
+    search.m_nScanPos = 0;
+    ASSERT_TRUE(search.FetchWord(2));
+    EXPECT_STREQ(search.m_szCandidate, "ABC");
+    search.MarkWordUsed();
+    search.m_nScanPos = 0;
+    ASSERT_TRUE(search.FetchWord(2));
+    EXPECT_STREQ(search.m_szCandidate, "ABD");
+    search.MarkWordUsed();
+    search.m_nScanPos = 0;
+    EXPECT_FALSE(search.FetchWord(2));
 
-    std::memset(doc->m_szPattern, 0, sizeof doc->m_szPattern);
-    std::strcpy(doc->m_szPattern, "ABC");
-    EXPECT_EQ(doc->FindPrefix(3, 3), 1);
+    std::memset(search.m_szPattern, 0, sizeof search.m_szPattern);
+    std::strcpy(search.m_szPattern, "ABC");
+    EXPECT_EQ(search.FindPrefix(3, 3), 1);
 }
 
 TEST_F(RowFillTest, TheLookAheadIsTheQualityCappedByTheRowsLeft) {
     SetTable({"AB", "ABCDEF", "ABCDEFG", "XYZ"});
-    doc->m_nGridLast = 5;
+    grid.m_nGridLast = 5;
 
     // Quality 0: an open fragment must already be a word.
-    doc->m_nQuality = 0;
+    grid.m_nQuality = 0;
     EXPECT_EQ(Check("AB"), 1);
     EXPECT_EQ(Check("BA"), 0);
     EXPECT_EQ(Check("ABC"), 0);
 
     // Quality 3 with two rows left below: words of up to two more letters.
-    doc->m_nQuality = 3;
+    grid.m_nQuality = 3;
     EXPECT_EQ(Check("ABCD"), 1);  // ABCDEF
     SetTable({"AB", "ABCDEFG"});
     EXPECT_EQ(Check("ABCD"), 0);  // ABCDEFG is three letters longer
@@ -163,39 +167,39 @@ TEST_F(RowFillTest, TheLookAheadIsTheQualityCappedByTheRowsLeft) {
 
 TEST_F(RowFillTest, BlackSquaresStackNeverButSitSideBySide) {
     SetTable({"AB", "BA"});
-    doc->m_nGridLast = 5;
-    doc->m_nQuality = 2;
+    grid.m_nGridLast = 5;
+    grid.m_nQuality = 2;
     EXPECT_EQ(Check(" "), 1);
     EXPECT_EQ(Check("A  "), 0);
     EXPECT_EQ(Check("  "), 0);
     EXPECT_EQ(Check(""), 1);
 
     auto rows = [&](const std::vector<std::string>& r) {
-        SetSolutionRows(*doc, r, 6);
+        SetSolutionRows(grid, r, 6);
     };
     rows({"AB##AB", "B#AB#A"});
-    EXPECT_EQ(doc->CheckColumns(), 1);
+    EXPECT_EQ(search.CheckColumns(), 1);
     rows({"AB##AB", "B##B#A"});
-    EXPECT_EQ(doc->CheckColumns(), 0);
+    EXPECT_EQ(search.CheckColumns(), 0);
 }
 
 TEST_F(RowFillTest, ARowThatNothingFitsFailsAndKeepsWhatItPlaced) {
     // Under A over B no letter continues a word, and AB itself is no word.
     SetTable({"BA", "CD"});
-    doc->m_nGridLast = 5;
-    doc->m_nQuality = 1;
-    SetSolutionRows(*doc, {"ABCDEF", "BCDEFA"}, 6);
-    EXPECT_EQ(doc->FillRow(3), 0);
+    grid.m_nGridLast = 5;
+    grid.m_nQuality = 1;
+    SetSolutionRows(grid, {"ABCDEF", "BCDEFA"}, 6);
+    EXPECT_EQ(search.FillRow(3), 0);
     // Rows below the grid are done at once.
-    EXPECT_EQ(doc->FillRow(7), 1);
-    EXPECT_EQ(doc->m_aSolution[7][0], 0);
+    EXPECT_EQ(search.FillRow(7), 1);
+    EXPECT_EQ(grid.m_aSolution[7][0], 0);
 }
 
 TEST_F(RowFillTest, AnEmptyPatternMatchesNothing) {
     SetTable({"AB"});
-    std::memset(doc->m_szPattern, 0, sizeof doc->m_szPattern);
-    EXPECT_EQ(doc->FindPrefix(0, 0), 0);
-    EXPECT_EQ(doc->FindPrefix(1, 15), 0);
+    std::memset(search.m_szPattern, 0, sizeof search.m_szPattern);
+    EXPECT_EQ(search.FindPrefix(0, 0), 0);
+    EXPECT_EQ(search.FindPrefix(1, 15), 0);
 }
 
 }  // namespace

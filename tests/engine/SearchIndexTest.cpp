@@ -9,9 +9,13 @@
 #include <string>
 
 #include "DictWriter.h"
+#include "Documents.h"
 #include "FakeHost.h"
+#include "Grid.h"
+#include "GridSearch.h"
 #include "GridText.h"
 #include "VerbalineDoc.h"
+#include "WordTable.h"
 
 namespace verbal::test {
 namespace {
@@ -29,21 +33,17 @@ Run Generate(const std::string& lex, int size, int quality, std::int64_t seed, b
     FakeHost host;
     host.seconds = seed;
     if (stopAtPump) host.stopAt = [stopAtPump](int call) { return call == stopAtPump; };
-    auto doc = std::make_unique<CVerbalineDoc>(&host);
-    doc->OnNewDocument();
-    doc->m_bSearchIndexes = indexes;
-    for (auto& sound : doc->m_strSound) sound = "son";
-    doc->m_strDictPath = lex;
-    doc->m_strDefsPath = lex.substr(0, lex.size() - 3) + "dex";
-    doc->m_nGridLast = size - 1;
-    doc->m_nQuality = quality;
-    doc->GenerateGrid();
+    auto doc = NewDocument(&host, {"son", "son", "son", "son", "son"});
+    doc->SetSearchIndexes(indexes);
+    doc->Compute(Choice(lex, size, quality));
     Run run;
     run.rows = SolutionRows(*doc);
-    for (auto& line : doc->m_astrClues)
-        for (auto& clue : line) run.clues.push_back(clue);
-    run.checks = doc->m_stats.columnChecks;
-    run.fills = doc->m_stats.rowsFilled;
+    for (Direction direction : {Direction::Across, Direction::Down})
+        for (int line = 1; line <= 20; ++line)
+            for (int number = 1; number <= 10; ++number)
+                run.clues.push_back(doc->Clue(direction, line, number));
+    run.checks = doc->SearchStats().columnChecks;
+    run.fills = doc->SearchStats().rowsFilled;
     for (const auto& call : host.calls) run.calls.push_back(call.name + ":" + call.detail);
     return run;
 }
@@ -95,13 +95,15 @@ TEST(SearchIndexes, ADictionaryWithDamagedLinesStillGivesTheSameGrid) {
 }
 
 TEST(SearchIndexes, PrefixAnswersMatchTheScanForAnyPattern) {
-    FakeHost host;
-    auto doc = std::make_unique<CVerbalineDoc>(&host);
-    doc->m_strDictPath = SmallDictionaryPath();
-    ASSERT_TRUE(doc->LoadDictionary());
-    host.seconds = 77;
-    doc->PrepareWordTable();
-    ASSERT_EQ(doc->ValidateWordTable(), 1);
+    auto table = std::make_unique<CWordTable>();
+    CGrid grid;
+    CGridSearch search(*table, grid);
+    std::string reason;
+    ASSERT_EQ(table->LoadDictionary(SmallDictionaryPath(), reason), CWordTable::Load::Taken);
+    table->DrawRandomTable(77);
+    table->ShuffleDictionary();
+    table->RebuildWordTable();
+    ASSERT_EQ(table->ValidateWordTable(), 1);
     std::mt19937 random(1);
     const std::vector<std::string> words = SmallWordList();
     for (int i = 0; i < 3000; ++i) {
@@ -112,12 +114,12 @@ TEST(SearchIndexes, PrefixAnswersMatchTheScanForAnyPattern) {
             for (char& c : pattern) c = static_cast<char>('A' + random() % 26);
         const int shortest = static_cast<int>(pattern.size());
         const int longest = shortest + static_cast<int>(random() % 4);
-        std::memset(doc->m_szPattern, 0, sizeof doc->m_szPattern);
-        std::memcpy(doc->m_szPattern, pattern.data(), pattern.size());
-        doc->m_bSearchIndexes = true;
-        const int indexed = doc->FindPrefix(shortest, longest);
-        doc->m_bSearchIndexes = false;
-        ASSERT_EQ(indexed, doc->FindPrefix(shortest, longest)) << pattern << " " << longest;
+        std::memset(search.m_szPattern, 0, sizeof search.m_szPattern);
+        std::memcpy(search.m_szPattern, pattern.data(), pattern.size());
+        search.m_bSearchIndexes = true;
+        const int indexed = search.FindPrefix(shortest, longest);
+        search.m_bSearchIndexes = false;
+        ASSERT_EQ(indexed, search.FindPrefix(shortest, longest)) << pattern << " " << longest;
     }
 }
 

@@ -7,9 +7,8 @@
 
 #include "Codepage.h"
 #include "DictWriter.h"
-#include "FakeHost.h"
 #include "Scramble.h"
-#include "VerbalineDoc.h"
+#include "WordTable.h"
 
 namespace verbal::test {
 namespace {
@@ -20,31 +19,34 @@ const std::string kLetters =
 
 class WordTableTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        doc = std::make_unique<CVerbalineDoc>(&host);
-        doc->OnNewDocument();
-        for (auto& sound : doc->m_strSound) sound = "Aucun";
-    }
-
     // Puts plain text into the dictionary buffer as if it had been loaded.
     void Load(const std::string& text) {
-        std::memcpy(doc->m_szDictionary, text.data(), text.size());
-        doc->m_nDictionaryLength = static_cast<std::uint32_t>(text.size());
+        std::memcpy(table->m_szDictionary, text.data(), text.size());
+        table->m_nDictionaryLength = static_cast<std::uint32_t>(text.size());
     }
 
     std::string Table(std::size_t length) const {
-        return std::string(doc->m_szDictionary, length);
+        return std::string(table->m_szDictionary, length);
     }
 
-    std::string LoadFile(const std::vector<std::string>& words) {
-        const std::string lex = WriteDictionaryPair(dir.Path(), "Test", words);
-        doc->m_strDictPath = lex;
-        return lex;
+    // The file as a computation reads it; empty when it was taken.
+    std::string LoadFile(const std::string& path) {
+        std::string reason;
+        const CWordTable::Load result = table->LoadDictionary(path, reason);
+        if (result == CWordTable::Load::CannotOpen) return "introuvable";
+        EXPECT_EQ(result == CWordTable::Load::Taken, reason.empty());
+        return Cp1252ToUtf8(reason);
     }
 
-    FakeHost host;
+    // A computation's preparation: random table, shuffle, rebuild.
+    void Prepare(std::uint32_t seed) {
+        table->DrawRandomTable(seed);
+        table->ShuffleDictionary();
+        table->RebuildWordTable();
+    }
+
     TempDir dir;
-    std::unique_ptr<CVerbalineDoc> doc;
+    std::unique_ptr<CWordTable> table = std::make_unique<CWordTable>();
 };
 
 std::string Entry(const std::string& word) { return "\r\n" + word + " "; }
@@ -69,8 +71,8 @@ TEST_F(WordTableTest, ShuffleCopiesRunsFromRandomStartsAndTheTableGroupsThemByLe
     // Random starts: inside the 4th word, before the 1st, inside the 2nd
     // filler, in the tail (wraps to the start), then the first bytes.
     const std::uint32_t starts[] = {20, 1, 100, 290, 1, 1, 1, 1, 1, 1, 5};
-    for (int i = 0; i < 11; ++i) doc->m_anRandom[3 + i] = starts[i];
-    doc->ShuffleDictionary();
+    for (int i = 0; i < 11; ++i) table->m_anRandom[3 + i] = starts[i];
+    table->ShuffleDictionary();
 
     auto run = [&](std::initializer_list<std::string> entries) {
         std::string bytes;
@@ -86,9 +88,9 @@ TEST_F(WordTableTest, ShuffleCopiesRunsFromRandomStartsAndTheTableGroupsThemByLe
         run({words[0], words[1], words[2], words[3]}) + run({fillers[2]}) + run({fillers[1]}) +
         run({fillers[3]}) + run({fillers[4]}) + run({fillers[5]}) + run({fillers[6]}) +
         run({fillers[7]}) + run({fillers[8]}) + "\r\n";
-    EXPECT_EQ(std::string(doc->m_szShuffled, expected.size()), expected);
+    EXPECT_EQ(std::string(table->m_szShuffled, expected.size()), expected);
 
-    doc->RebuildWordTable();
+    table->RebuildWordTable();
     std::string table = kLetters;
     for (int i : {4, 5, 6, 7, 8, 9, 10, 11, 0, 1, 2, 3}) table += Entry(words[i]);
     table += std::string(200, '%');
@@ -105,22 +107,19 @@ TEST_F(WordTableTest, OneWordOfEachLengthValidatesIntoOneWordGroups) {
     std::string text = std::string(200, '=') + "\r\n";
     for (const std::string& w : words) text += w + (w == "AU" ? " commentaire\r\n" : " \r\n");
     text += std::string(40, '-') + " \r\n";
-    LoadFile({});
-    WriteScrambled(doc->m_strDictPath, text);
+    WriteScrambled(dir.File("Test.lex"), text);
 
-    ASSERT_TRUE(doc->LoadDictionary());
-    host.seconds = 12345;
-    doc->PrepareWordTable();
-    ASSERT_EQ(doc->ValidateWordTable(), 1);
-    EXPECT_EQ(host.Count("MessageBox"), 0);
+    ASSERT_EQ(LoadFile(dir.File("Test.lex")), "");
+    Prepare(12345);
+    ASSERT_EQ(table->ValidateWordTable(), 1);
 
     // The first group holds the 26 letters and the black square only.
-    EXPECT_EQ(doc->m_nLengthStart, 1);
-    EXPECT_EQ(doc->m_anLengthEnd[1], 108);
+    EXPECT_EQ(table->m_nLengthStart, 1);
+    EXPECT_EQ(table->m_anLengthEnd[1], 108);
     for (int length = 2; length <= 15; ++length) {
-        const int start = doc->GroupStart(length);
-        const std::string group(doc->m_szDictionary + start,
-                                static_cast<std::size_t>(doc->GroupEnd(length) - start));
+        const int start = table->GroupStart(length);
+        const std::string group(table->m_szDictionary + start,
+                                static_cast<std::size_t>(table->GroupEnd(length) - start));
         const std::string expected = Entry(std::string(length, 'A' + length));
         if (length == 2) {
             // Two words of two letters, in the shuffled order.
@@ -134,106 +133,102 @@ TEST_F(WordTableTest, OneWordOfEachLengthValidatesIntoOneWordGroups) {
             EXPECT_EQ(group.substr(expected.size(), 5), "%%%%%");
         }
     }
-    EXPECT_EQ(std::string(doc->m_szDictionary, kLetters.size()), kLetters);
+    EXPECT_EQ(std::string(table->m_szDictionary, kLetters.size()), kLetters);
 }
 
 TEST_F(WordTableTest, AMissingLengthFailsValidationAndLeavesLaterBoundsAlone) {
     std::vector<std::string> words;
     for (int length = 2; length <= 15; ++length)
         if (length != 9) words.push_back(std::string(length, 'A' + length));
-    LoadFile(words);
-    for (int j = 1; j <= 14; ++j) doc->m_anLengthEnd[j] = -7;
-    ASSERT_TRUE(doc->LoadDictionary());
-    doc->PrepareWordTable();
-    EXPECT_EQ(doc->ValidateWordTable(), 0);
-    ASSERT_EQ(host.Captions(), std::vector<std::string>{"Dictionnaire non conforme."});
-    EXPECT_EQ(host.messages[0].icon, MsgIcon::Stop);
-    for (int j = 1; j <= 7; ++j) EXPECT_GT(doc->m_anLengthEnd[j], 0) << j;
-    for (int j = 8; j <= 14; ++j) EXPECT_EQ(doc->m_anLengthEnd[j], -7) << j;
+    for (int j = 1; j <= 14; ++j) table->m_anLengthEnd[j] = -7;
+    ASSERT_EQ(LoadFile(WriteDictionaryPair(dir.Path(), "Test", words)), "");
+    Prepare(1);
+    EXPECT_EQ(table->ValidateWordTable(), 0);
+    for (int j = 1; j <= 7; ++j) EXPECT_GT(table->m_anLengthEnd[j], 0) << j;
+    for (int j = 8; j <= 14; ++j) EXPECT_EQ(table->m_anLengthEnd[j], -7) << j;
 }
 
 TEST_F(WordTableTest, UnscramblingWrapsBelowTheOffset) {
-    LoadFile({});
     std::string raw(64, '\0');
     raw[0] = 0x05;  // below the offset: wraps to 256 - (offset - 5)
     raw[1] = static_cast<char>(0xFF);
-    WriteFile(doc->m_strDictPath, raw);
-    ASSERT_TRUE(doc->LoadDictionary());
-    EXPECT_EQ(static_cast<unsigned char>(doc->m_szDictionary[0]), (0x05 + 256 - kScrambleOffset) % 256);
-    EXPECT_EQ(static_cast<unsigned char>(doc->m_szDictionary[1]), 0xFF - kScrambleOffset);
-    EXPECT_EQ(static_cast<unsigned char>(doc->m_szDictionary[2]), 256 - kScrambleOffset);
+    WriteFile(dir.File("Test.lex"), raw);
+    ASSERT_EQ(LoadFile(dir.File("Test.lex")), "");
+    EXPECT_EQ(static_cast<unsigned char>(table->m_szDictionary[0]), (0x05 + 256 - kScrambleOffset) % 256);
+    EXPECT_EQ(static_cast<unsigned char>(table->m_szDictionary[1]), 0xFF - kScrambleOffset);
+    EXPECT_EQ(static_cast<unsigned char>(table->m_szDictionary[2]), 256 - kScrambleOffset);
 }
 
 TEST_F(WordTableTest, TheSameSecondGivesTheSameShuffleAndTheTransposeBitIsAParity) {
-    LoadFile(SmallWordList());
-    host.seconds = 1700000000;
-    ASSERT_TRUE(doc->LoadDictionary());
-    doc->PrepareWordTable();
-    const std::string first(doc->m_szDictionary, 200000);
-    EXPECT_EQ(doc->m_bTranspose, static_cast<int>(doc->m_anRandom[97856] % 2));
-    for (int i = 0; i < CVerbalineDoc::kRandomDrawn; ++i)
-        ASSERT_LT(doc->m_anRandom[i], doc->m_nDictionaryLength);
-    EXPECT_EQ(doc->m_anRandom[CVerbalineDoc::kRandomDrawn], 0u);
+    const std::string lex = WriteDictionaryPair(dir.Path(), "Test", SmallWordList());
+    ASSERT_EQ(LoadFile(lex), "");
+    Prepare(1700000000);
+    const std::string first(table->m_szDictionary, 200000);
+    EXPECT_EQ(table->TransposeDrawn(), table->m_anRandom[97856] % 2 == 1);
+    for (int i = 0; i < CWordTable::kRandomDrawn; ++i)
+        ASSERT_LT(table->m_anRandom[i], table->m_nDictionaryLength);
+    EXPECT_EQ(table->m_anRandom[CWordTable::kRandomDrawn], 0u);
 
-    auto other = std::make_unique<CVerbalineDoc>(&host);
-    other->m_strDictPath = doc->m_strDictPath;
-    ASSERT_TRUE(other->LoadDictionary());
-    other->PrepareWordTable();
+    auto other = std::make_unique<CWordTable>();
+    std::string reason;
+    ASSERT_EQ(other->LoadDictionary(lex, reason), CWordTable::Load::Taken);
+    other->DrawRandomTable(1700000000);
+    other->ShuffleDictionary();
+    other->RebuildWordTable();
     EXPECT_EQ(std::string(other->m_szDictionary, 200000), first);
 
-    host.seconds += 1;
-    ASSERT_TRUE(other->LoadDictionary());
-    other->PrepareWordTable();
+    // The same table read again, and another second.
+    ASSERT_EQ(other->LoadDictionary(lex, reason), CWordTable::Load::Taken);
+    other->DrawRandomTable(1700000001);
+    other->ShuffleDictionary();
+    other->RebuildWordTable();
     EXPECT_NE(std::string(other->m_szDictionary, 200000), first);
 }
 
 TEST_F(WordTableTest, TheRandomTableFollowsTheClassicGenerator) {
     Load(std::string(1000, 'x'));
-    host.seconds = 1;
-    doc->DrawRandomTable();
+    table->DrawRandomTable(1);
     // rand() after srand(1) gives 41, 18467, 6334, 26500 ...
-    EXPECT_EQ(doc->m_anRandom[0], 41u * 7 % 1000);
-    EXPECT_EQ(doc->m_anRandom[1], 18467u * 7 % 1000);
-    EXPECT_EQ(doc->m_anRandom[2], 6334u * 7 % 1000);
-    EXPECT_EQ(doc->m_anRandom[3], 26500u * 7 % 1000);
+    EXPECT_EQ(table->m_anRandom[0], 41u * 7 % 1000);
+    EXPECT_EQ(table->m_anRandom[1], 18467u * 7 % 1000);
+    EXPECT_EQ(table->m_anRandom[2], 6334u * 7 % 1000);
+    EXPECT_EQ(table->m_anRandom[3], 26500u * 7 % 1000);
 }
 
 TEST_F(WordTableTest, FilesThatCannotFitAreRefusedBeforeTheBufferIsTouched) {
     const std::string path = dir.File("Gros.lex");
-    doc->m_strDictPath = path;
-    std::memset(doc->m_szDictionary, 'q', 16);
+    std::memset(table->m_szDictionary, 'q', 16);
 
-    // Missing file: its own message.
-    EXPECT_FALSE(doc->LoadDictionary());
-    EXPECT_EQ(host.Captions().back(), "Erreur d'ouverture de fichier!");
-    EXPECT_EQ(doc->m_bDictOpened, 0);
+    EXPECT_EQ(LoadFile(path), "introuvable");
+    // A folder is no dictionary either.
+    EXPECT_EQ(LoadFile(dir.Path()), "introuvable");
 
     // One byte too many for the table's additions.
-    WriteFile(path, std::string(CVerbalineDoc::kDictionarySize - CVerbalineDoc::kTableAdditions + 1,
+    WriteFile(path, std::string(kDictionarySize - kTableAdditions + 1,
                                 static_cast<char>(kScrambleOffset + 'A')));
-    EXPECT_FALSE(doc->LoadDictionary());
-    EXPECT_EQ(host.Captions().back(), "Dictionnaire non conforme.");
-    EXPECT_NE(Cp1252ToUtf8(host.messages.back().text).find("trop volumineux"), std::string::npos);
+    EXPECT_EQ(LoadFile(path), "Le fichier du dictionnaire est trop volumineux (" + path +
+                                  ") : il fait 999 693 octets, le programme en accepte au plus "
+                                  "999 692. Choisissez un autre dictionnaire.");
 
     // Empty.
     WriteFile(path, "");
-    EXPECT_FALSE(doc->LoadDictionary());
-    EXPECT_NE(Cp1252ToUtf8(host.messages.back().text).find("vide"), std::string::npos);
+    EXPECT_NE(LoadFile(path).find("vide ou trop court"), std::string::npos);
 
     // More lines than the shuffle has random starts for.
     std::string many;
-    for (int i = 0; i < CVerbalineDoc::kMaxShuffleRuns; ++i) many += "A \r\n";
+    for (int i = 0; i < kMaxShuffleRuns; ++i) many += "A \r\n";
     WriteScrambled(path, many);
-    EXPECT_FALSE(doc->LoadDictionary());
-    EXPECT_NE(Cp1252ToUtf8(host.messages.back().text).find("trop de lignes"), std::string::npos);
+    EXPECT_NE(LoadFile(path).find("trop de lignes (" + path + ") : 99 996, le programme en "
+                                                              "accepte au plus 99 995"),
+              std::string::npos);
 
-    EXPECT_EQ(std::string(doc->m_szDictionary, 16), std::string(16, 'q'));
-    EXPECT_EQ(doc->m_nDictionaryLength, 0u);
+    EXPECT_EQ(std::string(table->m_szDictionary, 16), std::string(16, 'q'));
+    EXPECT_EQ(table->m_nDictionaryLength, 0u);
 
     // The largest file that fits is taken.
-    WriteFile(path, std::string(CVerbalineDoc::kDictionarySize - CVerbalineDoc::kTableAdditions,
+    WriteFile(path, std::string(kDictionarySize - kTableAdditions,
                                 static_cast<char>(kScrambleOffset + 'A')));
-    EXPECT_TRUE(doc->LoadDictionary());
+    EXPECT_EQ(LoadFile(path), "");
 }
 
 TEST_F(WordTableTest, ADamagedTextStaysInsideTheBuffers) {
@@ -241,12 +236,10 @@ TEST_F(WordTableTest, ADamagedTextStaysInsideTheBuffers) {
     // rebuild must stop at the text's end.
     std::string text = "X\n";
     for (int i = 0; i < 400; ++i) text += (i % 7 == 0) ? "\n" : "ABC";
-    LoadFile({});
-    WriteScrambled(doc->m_strDictPath, text);
-    ASSERT_TRUE(doc->LoadDictionary());
-    host.seconds = 99;
-    doc->PrepareWordTable();
-    EXPECT_EQ(doc->ValidateWordTable(), 0);
+    WriteScrambled(dir.File("Test.lex"), text);
+    ASSERT_EQ(LoadFile(dir.File("Test.lex")), "");
+    Prepare(99);
+    EXPECT_EQ(table->ValidateWordTable(), 0);
     EXPECT_EQ(Table(kLetters.size()), kLetters);
 }
 

@@ -1,5 +1,6 @@
 // Any bytes given as a grid file: read, checked, and either refused or taken;
 // a grid taken is written back to the very same bytes.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -18,6 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         auto copy = std::make_unique<verbal::CVerbalineDoc>();
         if (!copy->ReadGridBytes(again.data(), again.size()).empty()) std::abort();
     }
+    // What a reader of the grid sees must stay inside it.
     doc->CountWrongCells();
+    for (int line = 1; line <= 20; ++line)
+        for (const verbal::LineWord& word : doc->Words(verbal::Direction::Down, line))
+            doc->Clue(verbal::Direction::Down, line, word.number);
     return 0;
 }

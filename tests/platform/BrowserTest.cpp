@@ -30,7 +30,7 @@ class FindBrowser : public ::testing::Test {
 protected:
     // Registers |command| as the open command of ".htm".
     void Register(const std::string& command) {
-        WriteTextFile(m_dir / "registry.ini",
+        WriteFile(m_dir / "registry.ini",
                       "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\.htm]\n@=htmlfile\n"
                       "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\htmlfile\\Shell\\Open\\Command]\n@=" +
                           command + "\n");
@@ -44,23 +44,23 @@ protected:
 };
 
 TEST_F(FindBrowser, RegisteredProgramThatExists) {
-    WriteTextFile(m_dir / "Mon Nav/nav.exe", "#!/bin/sh\n", true);
+    WriteFile(m_dir / "Mon Nav/nav.exe", "#!/bin/sh\n", true);
     Register("\"" + Program("Mon Nav/nav.exe") + "\" \"%1\"");
     EXPECT_EQ(Find(), Program("Mon Nav/nav.exe"));
 
-    WriteTextFile(m_dir / "bin/navigateur", "#!/bin/sh\n", true);
+    WriteFile(m_dir / "bin/navigateur", "#!/bin/sh\n", true);
     Register(Program("bin/navigateur") + " %u");
     EXPECT_EQ(Find(), Program("bin/navigateur"));
 
     // The file system holds UTF-8 names; the result is a settings text.
-    WriteTextFile(m_dir / "\xC3\xA9t\xC3\xA9/nav", "#!/bin/sh\n", true);
+    WriteFile(m_dir / "\xC3\xA9t\xC3\xA9/nav", "#!/bin/sh\n", true);
     Register("\"" + Program("\xC3\xA9t\xC3\xA9/nav") + "\" \"%1\"");
     EXPECT_EQ(Find(), Utf8ToCp1252(Program("\xC3\xA9t\xC3\xA9/nav")));
 }
 
 TEST_F(FindBrowser, BareNameIsLookedUpInPath) {
-    WriteTextFile(m_dir / "bin/monnav", "#!/bin/sh\n", true);
-    ScopedEnv path("PATH", (m_dir / "nothing").string() + ":" + (m_dir / "bin").string());
+    WriteFile(m_dir / "bin/monnav", "#!/bin/sh\n", true);
+    EnvOverride path("PATH", (m_dir / "nothing").string() + ":" + (m_dir / "bin").string());
     Register("monnav %u");
     EXPECT_EQ(Find(), Program("bin/monnav"));
     Register("absent %u");
@@ -72,15 +72,15 @@ TEST_F(FindBrowser, EveryFailureGivesErreur) {
     EXPECT_EQ(Find(), "erreur");
     Register("\"/nowhere/nav.exe\" \"%1\"");
     EXPECT_EQ(Find(".html"), "erreur");
-    WriteTextFile(m_dir / "registry.ini", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\.htm]\n@=htmlfile\n");
+    WriteFile(m_dir / "registry.ini", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\.htm]\n@=htmlfile\n");
     EXPECT_EQ(Find(), "erreur");
     Register("");
     EXPECT_EQ(Find(), "erreur");
 
     // The program is missing, is a directory, or cannot be run.
     EXPECT_EQ((Register("\"/nowhere/nav.exe\" \"%1\""), Find()), "erreur");
-    EXPECT_EQ((Register("\"" + m_dir.Path().string() + "\" \"%1\""), Find()), "erreur");
-    WriteTextFile(m_dir / "plain", "text");
+    EXPECT_EQ((Register("\"" + m_dir.Path() + "\" \"%1\""), Find()), "erreur");
+    WriteFile(m_dir / "plain", "text");
     EXPECT_EQ((Register(Program("plain") + " %1"), Find()), "erreur");
     // Drive-letter paths name no file here.
     EXPECT_EQ((Register("C:\\BROWSER\\BROWSER.EXE %1"), Find()), "erreur");

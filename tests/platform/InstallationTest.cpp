@@ -12,31 +12,31 @@ const char* const kSetupKey = "[HKEY_LOCAL_MACHINE\\Software\\Quillsoft\\VERBALI
 
 TEST(Installation, TheRegistryNamesTheDirectoryElseTheProgramsOwnIsUsed) {
     TempDir dir;
-    WriteTextFile(dir / "registry.ini", std::string(kSetupKey) + "DestinationPath=/opt/Mots croisés\n");
-    ScopedEnv registry("VERBAL_REGISTRY", (dir / "registry.ini").string());
+    WriteFile(dir / "registry.ini", std::string(kSetupKey) + "DestinationPath=/opt/Mots croisés\n");
+    EnvOverride registry("VERBAL_REGISTRY", (dir / "registry.ini").string());
     std::string bytes;
     EXPECT_EQ(ReadDestinationPath(bytes), RegistryRead::Ok);
     EXPECT_EQ(bytes, W("/opt/Mots croisés"));
     EXPECT_EQ(InstallationDirectory(), std::filesystem::path("/opt/Mots croisés"));
 
     // An empty value, or no registry at all: the data lie beside the program.
-    WriteTextFile(dir / "registry.ini", std::string(kSetupKey) + "DestinationPath=\n");
+    WriteFile(dir / "registry.ini", std::string(kSetupKey) + "DestinationPath=\n");
     EXPECT_EQ(InstallationDirectory(), ProgramDirectory());
-    ScopedEnv absent("VERBAL_REGISTRY", (dir / "absent.ini").string());
+    EnvOverride absent("VERBAL_REGISTRY", (dir / "absent.ini").string());
     EXPECT_EQ(InstallationDirectory(), ProgramDirectory());
 }
 
 TEST(Installation, AMissingKeyAndAMissingValueAreToldApart) {
     TempDir dir;
-    ScopedEnv registry("VERBAL_REGISTRY", (dir / "registry.ini").string());
+    EnvOverride registry("VERBAL_REGISTRY", (dir / "registry.ini").string());
     std::string bytes = "avant";
-    WriteTextFile(dir / "registry.ini", "[HKEY_LOCAL_MACHINE\\Software\\Autre]\nDestinationPath=/x\n");
+    WriteFile(dir / "registry.ini", "[HKEY_LOCAL_MACHINE\\Software\\Autre]\nDestinationPath=/x\n");
     EXPECT_EQ(ReadDestinationPath(bytes), RegistryRead::NoKey);
     EXPECT_EQ(bytes, "");
     EXPECT_EQ(Cp1252ToUtf8(RegistryFailureMessage(RegistryRead::NoKey)),
               "Une entrée du registre n'a pas été trouvée . Réinstallez le programme.");
 
-    WriteTextFile(dir / "registry.ini", std::string(kSetupKey) + "Autre=/x\n");
+    WriteFile(dir / "registry.ini", std::string(kSetupKey) + "Autre=/x\n");
     EXPECT_EQ(ReadDestinationPath(bytes), RegistryRead::NoValue);
     EXPECT_EQ(Cp1252ToUtf8(RegistryFailureMessage(RegistryRead::NoValue)),
               "Une valeur du registre n'a pas été trouvée . Réinstallez le programme.");

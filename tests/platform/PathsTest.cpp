@@ -12,32 +12,32 @@ TEST(Paths, ProgramDirectoryIsWhereTheProgramIs) {
 }
 
 TEST(Paths, SettingsFileFollowsTheConfigurationDirectory) {
-    ScopedEnv home("HOME", "/home/claire");
+    EnvOverride home("HOME", "/home/claire");
     {
-        ScopedEnv config("XDG_CONFIG_HOME", "/tmp/conf");
+        EnvOverride config("XDG_CONFIG_HOME", "/tmp/conf");
         EXPECT_EQ(SettingsFilePath(), fs::path("/tmp/conf/verbal.ini"));
     }
     {
         // Unset, empty and relative values all fall back to ~/.config.
-        ScopedEnv config("XDG_CONFIG_HOME", std::nullopt);
+        EnvOverride config("XDG_CONFIG_HOME", std::nullopt);
         EXPECT_EQ(SettingsFilePath(), fs::path("/home/claire/.config/verbal.ini"));
     }
     for (const char* value : {"", "conf"}) {
-        ScopedEnv config("XDG_CONFIG_HOME", std::string(value));
+        EnvOverride config("XDG_CONFIG_HOME", std::string(value));
         EXPECT_EQ(SettingsFilePath(), fs::path("/home/claire/.config/verbal.ini"));
     }
 }
 
 TEST(Paths, SettingsDirectoryIsMadeWhenMissing) {
     TempDir dir;
-    ScopedEnv config("XDG_CONFIG_HOME", (dir / "a/b").string());
+    EnvOverride config("XDG_CONFIG_HOME", (dir / "a/b").string());
     EXPECT_TRUE(MakeSettingsDirectory());
     EXPECT_TRUE(fs::is_directory(dir / "a/b"));
     EXPECT_TRUE(MakeSettingsDirectory());  // already there
 
     // A file where the directory should be.
-    WriteTextFile(dir / "file", "x");
-    ScopedEnv blocked("XDG_CONFIG_HOME", (dir / "file").string());
+    WriteFile(dir / "file", "x");
+    EnvOverride blocked("XDG_CONFIG_HOME", (dir / "file").string());
     EXPECT_FALSE(MakeSettingsDirectory());
 }
 

@@ -25,7 +25,7 @@ protected:
     // A program that writes its arguments, one per line, into |out|.
     fs::path RecorderScript(const std::string& name) {
         const fs::path script = m_dir / name;
-        WriteTextFile(script,
+        WriteFile(script,
                       "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" +
                           (m_dir / "args.tmp").string() + "\"\nmv \"" + (m_dir / "args.tmp").string() + "\" \"" +
                           (m_dir / "args").string() + "\"\n",
@@ -37,7 +37,7 @@ protected:
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         while (!fs::exists(m_dir / "args") && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        return ReadTextFile(m_dir / "args");
+        return ReadFile(m_dir / "args");
     }
 
     TempDir m_dir;
@@ -52,7 +52,7 @@ TEST_F(StartProcessTest, StartsTheProgramWithItsPage) {
 
 TEST_F(StartProcessTest, BareNameIsFoundInPath) {
     RecorderScript("recorder");
-    ScopedEnv path("PATH", m_dir.Path().string() + ":/usr/bin:/bin");
+    EnvOverride path("PATH", m_dir.Path() + ":/usr/bin:/bin");
     EXPECT_EQ(StartProcess("\"recorder\" \"page.htm\""), kStartOk);
     EXPECT_EQ(RecordedArguments(), "page.htm\n");
     EXPECT_EQ(StartProcess("\"absent\" \"page.htm\""), kStartFileNotFound);
@@ -61,7 +61,7 @@ TEST_F(StartProcessTest, BareNameIsFoundInPath) {
 TEST_F(StartProcessTest, MissingFileAndMissingDirectoryAreTold) {
     EXPECT_EQ(StartProcess("\"" + (m_dir / "nav").string() + "\" \"p.htm\""), kStartFileNotFound);
     EXPECT_EQ(StartProcess("\"" + (m_dir / "absent/nav").string() + "\" \"p.htm\""), kStartPathNotFound);
-    WriteTextFile(m_dir / "file", "x");
+    WriteFile(m_dir / "file", "x");
     EXPECT_EQ(StartProcess("\"" + (m_dir / "file/nav").string() + "\" \"p.htm\""), kStartPathNotFound);
     EXPECT_EQ(StartProcess("\"\" \"p.htm\""), kStartFileNotFound);
     EXPECT_EQ(StartProcess(""), kStartFileNotFound);
@@ -70,10 +70,10 @@ TEST_F(StartProcessTest, MissingFileAndMissingDirectoryAreTold) {
 }
 
 TEST_F(StartProcessTest, OtherFailuresAreNeitherSuccessNorMissingFile) {
-    WriteTextFile(m_dir / "plain", "not a program");
+    WriteFile(m_dir / "plain", "not a program");
     EXPECT_EQ(StartProcess("\"" + (m_dir / "plain").string() + "\" \"p.htm\""), kStartAccessDenied);
-    EXPECT_EQ(StartProcess("\"" + m_dir.Path().string() + "\" \"p.htm\""), kStartAccessDenied);
-    WriteTextFile(m_dir / "garbage", "\x7f\x01\x02\x03 not a program", true);
+    EXPECT_EQ(StartProcess("\"" + m_dir.Path() + "\" \"p.htm\""), kStartAccessDenied);
+    WriteFile(m_dir / "garbage", "\x7f\x01\x02\x03 not a program", true);
     EXPECT_EQ(StartProcess("\"" + (m_dir / "garbage").string() + "\" \"p.htm\""), kStartBadFormat);
 }
 

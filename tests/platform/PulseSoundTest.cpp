@@ -105,15 +105,15 @@ protected:
             _exit(127);
         }
 
-        m_server = std::make_unique<ScopedEnv>("PULSE_SERVER", "unix:" + m_socket);
+        m_server = std::make_unique<EnvOverride>("PULSE_SERVER", "unix:" + m_socket);
         const auto deadline = Clock::now() + std::chrono::seconds(15);
         while (CPulseSoundOutput::FindServer().empty()) {
             int status = 0;
             if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
                 m_pid = -1;
-                GTEST_SKIP() << "pulseaudio stopped at start:\n" << ReadTextFile(log);
+                GTEST_SKIP() << "pulseaudio stopped at start:\n" << ReadFile(log);
             }
-            if (Clock::now() > deadline) GTEST_SKIP() << "pulseaudio does not answer:\n" << ReadTextFile(log);
+            if (Clock::now() > deadline) GTEST_SKIP() << "pulseaudio does not answer:\n" << ReadFile(log);
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
         m_listener = std::thread([this] { Listen(); });
@@ -169,7 +169,7 @@ private:
 
     std::string m_socket;
     std::string m_sink;
-    std::unique_ptr<ScopedEnv> m_server;
+    std::unique_ptr<EnvOverride> m_server;
     std::thread m_listener;
     std::atomic<bool> m_stop{false};
     std::atomic<int> m_peak{0};
@@ -206,7 +206,7 @@ TEST_F(PulseServer, AucunIsNeverHeard) {
 TEST(PulseNoServer, SilenceWithoutWaiting) {
     TempDir dir;
     WriteTone(dir / "tone.wav", 0.3);
-    ScopedEnv server("PULSE_SERVER", "unix:" + (dir / "no-server").string());
+    EnvOverride server("PULSE_SERVER", "unix:" + (dir / "no-server").string());
     const auto start = Clock::now();
     EXPECT_EQ(CPulseSoundOutput::FindServer(), "");
     PlayEventSound((dir / "tone.wav").string());

@@ -28,7 +28,7 @@ const char* const kSample =
 
 TEST(Registry, ReadsValuesOfTheWrittenKeys) {
     TempDir dir;
-    WriteTextFile(dir / "registry.ini", kSample);
+    WriteFile(dir / "registry.ini", kSample);
     std::string value;
 
     EXPECT_EQ(ReadRegistryString(RegRoot::LocalMachine, kSetupInfoKey, kDestinationPathValue, value,
@@ -66,7 +66,7 @@ TEST(Registry, ReadsValuesOfTheWrittenKeys) {
 
 TEST(Registry, TellsAMissingKeyFromAMissingValue) {
     TempDir dir;
-    WriteTextFile(dir / "registry.ini", kSample);
+    WriteFile(dir / "registry.ini", kSample);
     std::string value = "old";
     EXPECT_EQ(ReadRegistryString(RegRoot::LocalMachine, "Software\\Other", "DestinationPath", value,
                                  dir / "registry.ini"),
@@ -93,7 +93,7 @@ TEST(Registry, ValuesAreWindows1252CutAt299Bytes) {
     const std::string accented = "/home/Jos\xC3\xA9/verbal";  // UTF-8 in the file
     const std::string exact(299, 'a');
     const std::string longer = std::string(298, 'b') + "\xC3\xA9" + "cd";  // é is one byte in 1252
-    WriteTextFile(dir / "r.ini", "[HKEY_LOCAL_MACHINE\\K]\nA=" + accented + "\nExact=" + exact +
+    WriteFile(dir / "r.ini", "[HKEY_LOCAL_MACHINE\\K]\nA=" + accented + "\nExact=" + exact +
                                      "\nLong=" + longer + "\n");
     std::string value;
     ASSERT_EQ(ReadRegistryString(RegRoot::LocalMachine, "K", "A", value, dir / "r.ini"), RegistryRead::Ok);
@@ -106,10 +106,10 @@ TEST(Registry, ValuesAreWindows1252CutAt299Bytes) {
 
 TEST(Registry, FileComesFromTheEnvironmentElseBesideTheProgram) {
     {
-        ScopedEnv env("VERBAL_REGISTRY", "/somewhere/test.ini");
+        EnvOverride env("VERBAL_REGISTRY", "/somewhere/test.ini");
         EXPECT_EQ(RegistryFilePath(), std::filesystem::path("/somewhere/test.ini"));
     }
-    ScopedEnv env("VERBAL_REGISTRY", std::nullopt);
+    EnvOverride env("VERBAL_REGISTRY", std::nullopt);
     EXPECT_EQ(RegistryFilePath(), ProgramDirectory() / "registry.ini");
 }
 

@@ -85,15 +85,15 @@ TEST(Sound, SettingIsWindows1252) {
     TempDir dir;
     WriteWav(dir / "\xC3\xA9t\xC3\xA9.wav", 8000, 1, 800);  // UTF-8 on disk
     RecordingOutput output;
-    EXPECT_EQ(PlaySoundSetting(dir.Path().string() + "/\xE9t\xE9.wav", output), SoundPlayed::File);
+    EXPECT_EQ(PlaySoundSetting(dir.Path() + "/\xE9t\xE9.wav", output), SoundPlayed::File);
     EXPECT_EQ(output.samples.size(), 800u);
 }
 
 TEST(Sound, WhatCannotBePlayedGivesTheBeep) {
     TempDir dir;
-    WriteTextFile(dir / "texte.wav", "RIFF but not really a sound");
+    WriteFile(dir / "texte.wav", "RIFF but not really a sound");
     ASSERT_EQ(mkfifo((dir / "tube.wav").c_str(), 0600), 0);  // must not block
-    for (const fs::path& path : {dir / "absent.wav", dir / "texte.wav", dir.Path(), dir / "tube.wav"}) {
+    for (const fs::path& path : {dir / "absent.wav", dir / "texte.wav", fs::path(dir.Path()), dir / "tube.wav"}) {
         RecordingOutput output;
         EXPECT_EQ(PlaySoundSetting(path.string(), output), SoundPlayed::DefaultBeep) << path;
         EXPECT_EQ(output.rate, kBeepSampleRate);

@@ -1,13 +1,8 @@
 #include "DictWriter.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
 #include <vector>
-
-#include <ftw.h>
-#include <unistd.h>
 
 #include "Scramble.h"
 
@@ -16,36 +11,6 @@
 #endif
 
 namespace verbal::test {
-namespace {
-int RemoveEntry(const char* path, const struct stat*, int, struct FTW*) {
-    return ::remove(path);
-}
-}  // namespace
-
-TempDir::TempDir() {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base && *base ? base : "/tmp") + "/verbal-test-XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    if (!mkdtemp(name.data())) throw std::runtime_error("mkdtemp failed");
-    m_path = name.data();
-}
-
-TempDir::~TempDir() { nftw(m_path.c_str(), RemoveEntry, 16, FTW_DEPTH | FTW_PHYS); }
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!file) throw std::runtime_error("cannot write " + path);
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
-
 void WriteScrambled(const std::string& path, const std::string& plain) {
     std::string bytes = plain;
     Scramble(bytes.data(), bytes.size());

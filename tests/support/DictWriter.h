@@ -5,27 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "TestFiles.h"
+
 namespace verbal::test {
-
-// A fresh directory under the system's temporary directory, removed with the
-// object.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::string& Path() const { return m_path; }
-    std::string File(const std::string& name) const { return m_path + "/" + name; }
-
-private:
-    std::string m_path;
-};
 
 // Scrambles |plain| and writes it.
 void WriteScrambled(const std::string& path, const std::string& plain);
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& bytes);
 
 // A dictionary file: a first line that is never read, then "WORD \r\n" lines,
 // then a line too long to be a word that keeps the words out of the tail.

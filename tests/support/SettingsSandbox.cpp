@@ -1,27 +1,10 @@
 #include "SettingsSandbox.h"
 
-#include <cstdlib>
 #include <filesystem>
 
 namespace verbal::test {
 
 namespace fs = std::filesystem;
-
-EnvOverride::EnvOverride(std::string name, const std::optional<std::string>& value)
-    : m_name(std::move(name)) {
-    if (const char* old = std::getenv(m_name.c_str())) m_old = old;
-    if (value)
-        setenv(m_name.c_str(), value->c_str(), 1);
-    else
-        unsetenv(m_name.c_str());
-}
-
-EnvOverride::~EnvOverride() {
-    if (m_old)
-        setenv(m_name.c_str(), m_old->c_str(), 1);
-    else
-        unsetenv(m_name.c_str());
-}
 
 SettingsSandbox::SettingsSandbox(const std::string& installDir)
     : m_config("XDG_CONFIG_HOME", m_dir.File("config")),

@@ -2,26 +2,11 @@
 // reads or writes the user's real verbal.ini.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "DictWriter.h"
 
 namespace verbal::test {
-
-// Sets an environment variable, or removes it when there is no value, and
-// puts the old one back at the end.
-class EnvOverride {
-public:
-    EnvOverride(std::string name, const std::optional<std::string>& value);
-    ~EnvOverride();
-    EnvOverride(const EnvOverride&) = delete;
-    EnvOverride& operator=(const EnvOverride&) = delete;
-
-private:
-    std::string m_name;
-    std::optional<std::string> m_old;
-};
 
 class SettingsSandbox {
 public:

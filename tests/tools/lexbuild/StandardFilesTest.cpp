@@ -10,12 +10,11 @@
 
 #include "Codepage.h"
 #include "DictWriter.h"
-#include "FakeHost.h"
 #include "Lists.h"
 #include "Output.h"
 #include "Scramble.h"
 #include "Text.h"
-#include "VerbalineDoc.h"
+#include "WordTable.h"
 
 namespace verbal::test {
 namespace {
@@ -41,17 +40,16 @@ std::vector<std::string> LexWords(const std::string& lex) {
 }
 
 TEST(StandardFiles, LoadAndValidateInTheEngine) {
-    FakeHost host;
-    auto doc = std::make_unique<CVerbalineDoc>(&host);
-    doc->OnNewDocument();
-    for (auto& s : doc->m_strSound) s = "Aucun";
-    doc->m_strDictPath = kData + "Standard.lex";
-    ASSERT_TRUE(doc->LoadDictionary());
-    doc->PrepareWordTable();
-    EXPECT_EQ(doc->ValidateWordTable(), 1);
-    EXPECT_EQ(host.Count("MessageBox"), 0);
+    auto table = std::make_unique<CWordTable>();
+    std::string reason;
+    ASSERT_EQ(table->LoadDictionary(kData + "Standard.lex", reason), CWordTable::Load::Taken)
+        << reason;
+    table->DrawRandomTable(1);
+    table->ShuffleDictionary();
+    table->RebuildWordTable();
+    EXPECT_EQ(table->ValidateWordTable(), 1);
     // Every length group holds words.
-    for (int len = 2; len <= 15; ++len) EXPECT_LT(doc->GroupStart(len), doc->GroupEnd(len)) << len;
+    for (int len = 2; len <= 15; ++len) EXPECT_LT(table->GroupStart(len), table->GroupEnd(len)) << len;
 }
 
 TEST(StandardFiles, RespectTheLimitsAndTheTargets) {

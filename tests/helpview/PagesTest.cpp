@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QHash>
 #include <QImage>
-#include <QPainter>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSet>
@@ -18,12 +17,10 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QToolBar>
 
 #include <algorithm>
 #include <memory>
 
-#include "Pictures.h"
 #include "HelpviewDoc.h"
 #include "HelpviewIds.h"
 #include "HelpviewView.h"
@@ -224,49 +221,6 @@ TEST_F(PagesInBrowser, TableOfContentsLinksScrollToTheirSection) {
     View()->OnNavBack();
     Settle();
     EXPECT_EQ(View()->source().fragment(), QStringLiteral("problemes"));
-}
-
-
-// Pictures for a person to look at (VERBAL_SCREENSHOT_DIR): each page in
-// the window, and its whole length in pieces. With VERBAL_HELP_PICTURES_DIR, the
-// toolbar picture of defaut.htm.
-TEST_F(PagesInBrowser, Screenshots) {
-    const QString shots = qEnvironmentVariable("VERBAL_SCREENSHOT_DIR");
-    const QString pictures = qEnvironmentVariable("VERBAL_HELP_PICTURES_DIR");
-    if (shots.isEmpty() && pictures.isEmpty())
-        GTEST_SKIP() << "VERBAL_SCREENSHOT_DIR and VERBAL_HELP_PICTURES_DIR not set";
-    if (!pictures.isEmpty()) {
-        QDir().mkpath(pictures);
-        QToolBar* toolbar = m_frame->ToolBar();
-        QRect buttons;
-        for (QAction* action : toolbar->actions())
-            if (QWidget* button = toolbar->widgetForAction(action))
-                buttons = buttons.united(button->geometry());
-        // As wide as the pictures of the help, so that the page needs no
-        // sideways scrolling.
-        const QImage image = toolbar->grab(buttons.adjusted(-4, -4, 4, 4))
-                                 .toImage()
-                                 .scaledToWidth(540, Qt::SmoothTransformation);
-        EXPECT_TRUE(verbal::test::Indexed(image).save(QDir(pictures).filePath(QStringLiteral("navigateur.png")),
-                                        "PNG", 0));
-    }
-    if (shots.isEmpty()) return;
-    QDir().mkpath(shots);
-    for (const QString& name : kPages) {
-        Show(name);
-        const QString base = QDir(shots).filePath(QStringLiteral("page-") + name.section('.', 0, 0));
-        EXPECT_TRUE(m_frame->grab().save(base + QStringLiteral(".png")));
-        QTextDocument* doc = View()->document();
-        QImage full(View()->viewport()->width(), int(doc->size().height()), QImage::Format_RGB32);
-        full.fill(Qt::white);
-        QPainter painter(&full);
-        doc->drawContents(&painter);
-        painter.end();
-        // In pieces a screen high, to be looked at one after the other.
-        for (int top = 0, piece = 1; top < full.height(); top += 900, ++piece)
-            EXPECT_TRUE(full.copy(0, top, full.width(), std::min(900, full.height() - top))
-                            .save(base + QStringLiteral("-%1.png").arg(piece)));
-    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "GeneratorBoxes.h"
+#include "Documents.h"
 #include "GridText.h"
 #include "NewGridDlg.h"
 #include "QtDocumentHost.h"
@@ -78,10 +79,10 @@ TEST_F(Compute, SmallGridIsComputedFromTheMenuAndPaintedWithItsNumbers) {
     EXPECT_EQ(dialogs[0].className, "verbal::shell::CNewGridDlg");
     EXPECT_EQ(dialogs[0].title, "Nombre de cases et dictionnaire");
     CVerbalineDoc* doc = Doc();
-    ASSERT_EQ(doc->m_bGridReady, 1);
+    ASSERT_TRUE(doc->GridReady());
     EXPECT_EQ(doc->GridSize(), 6);
-    EXPECT_EQ(doc->m_nQuality, 0);
-    EXPECT_EQ(doc->m_strDictName, "Petit");
+    EXPECT_EQ(doc->Quality(), 0);
+    EXPECT_EQ(doc->DictName(), "Petit");
     EXPECT_TRUE(doc->IsModified());
     EXPECT_TRUE(frame->isEnabled());
     EXPECT_FALSE(StopBox()->isVisible());
@@ -95,7 +96,7 @@ TEST_F(Compute, SmallGridIsComputedFromTheMenuAndPaintedWithItsNumbers) {
     for (int r = 1; r <= 6; ++r)
         for (int c = 1; c <= 6; ++c) {
             const QColor centre = image.pixelColor(View()->CellRect(r, c).center());
-            if (doc->m_aSolution[r][c - 1] == ' ') {
+            if (doc->SolutionCell(r, c) == ' ') {
                 EXPECT_EQ(centre, QColor(0, 0, 0)) << r << "," << c;
                 ++blacks;
             } else {
@@ -118,10 +119,10 @@ TEST_F(Compute, StopButtonEndsTheComputationAndLeavesAnEmptySixBySix) {
 
     EXPECT_TRUE(sawDisabledFrame);
     CVerbalineDoc* doc = Doc();
-    EXPECT_EQ(doc->m_bGridReady, 0);
-    EXPECT_EQ(doc->m_bGridDrawn, 0);
-    EXPECT_EQ(doc->m_nGridLast, 5);
-    EXPECT_EQ(doc->m_bComputing, 0);
+    EXPECT_FALSE(doc->GridReady());
+    EXPECT_FALSE(doc->GridDrawn());
+    EXPECT_EQ(doc->GridSize(), 6);
+    EXPECT_FALSE(doc->IsComputing());
     EXPECT_EQ(doc->CountBlackSquares(), 0u);
     EXPECT_TRUE(doc->IsModified());
     EXPECT_TRUE(frame->isEnabled());
@@ -140,14 +141,12 @@ TEST_F(Compute, StopButtonEndsTheComputationAndLeavesAnEmptySixBySix) {
 }
 
 TEST_F(Compute, AReadyGridIsReplacedOnlyAfterOui) {
-    SetSolutionRows(*Doc(), {"POIGNE", "CEDRAT", "##OE#A", "AS#COL", "SEN#HE", "#TOGE#"});
-    Doc()->m_bGridReady = 1;
-    Doc()->m_bGridDrawn = 1;
+    OpenReadyGrid(*Doc(), {"POIGNE", "CEDRAT", "##OE#A", "AS#COL", "SEN#HE", "#TOGE#"});
     Calculer();  // "NON"
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].className, "verbal::shell::CRecalcConfirmDlg");
     EXPECT_EQ(dialogs[0].title, "Lancer un nouveau calcul de la grille.");
-    EXPECT_EQ(Doc()->m_bGridReady, 1);
+    EXPECT_TRUE(Doc()->GridReady());
     EXPECT_EQ(SolutionRows(*Doc())[0], "POIGNE");
 }
 
@@ -170,7 +169,7 @@ TEST_F(Compute, MissingDefinitionsFileIsReportedAndTheChoiceKept) {
               "Choisissez un autre dictionnaire.");
     EXPECT_TRUE(dialogs[1].enabled);
     EXPECT_EQ(Doc()->GridSize(), 10);
-    EXPECT_EQ(Doc()->m_bGridDrawn, 0);
+    EXPECT_FALSE(Doc()->GridDrawn());
 }
 
 TEST_F(Compute, MessagesWhileTheMainWindowIsDisabledCanBeAnswered) {

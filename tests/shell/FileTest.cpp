@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include "Documents.h"
 #include "GridText.h"
 #include "RecentFiles.h"
 #include "ShellFixture.h"
@@ -21,27 +22,20 @@ const std::vector<std::string> kGrid = {
 
 class Files : public ShellTest {
 protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        ASSERT_TRUE(folder.isValid());
-    }
     // A ready grid with a few of the player's letters, moved on the window.
     static void MakeGrid(CVerbalineDoc* doc) {
-        SetSolutionRows(*doc, kGrid);
-        doc->BuildTransposed();
-        doc->CopyBlackSquares();
-        doc->m_astrClues[0][0] = "Deux lettres";
-        doc->m_bGridReady = 1;
-        doc->m_bGridDrawn = 1;
-        doc->m_nRowsDone = 20;
-        doc->m_ptGridOrigin = CPoint{120, 85};
-        doc->m_strDictName = "Petit";
-        doc->m_aPlayer[1][0] = 'B';
-        doc->m_aPlayer[1][1] = 'X';
-        doc->m_aPlayer[5][4] = 'E';
+        OpenReadyGrid(*doc, kGrid, [](CGrid& grid) {
+            grid.m_astrClues[0][0] = "Deux lettres";
+            grid.m_ptGridOrigin = CPoint{120, 85};
+        });
+        doc->PlaceLetter(2, 1, 'B');
+        doc->PlaceLetter(2, 2, 'X');
+        doc->PlaceLetter(6, 5, 'E');
         doc->SetModifiedFlag();
     }
-    QString Path(const QString& name) const { return QDir(folder.path()).filePath(name); }
+    QString Path(const QString& name) const {
+        return QDir(QString::fromStdString(folder.Path())).filePath(name);
+    }
     // Saves the active grid under |name| through "Enregistrer sous...".
     void SaveAs(const QString& name) {
         fileAnswers.push_back(Path(name));
@@ -53,12 +47,12 @@ protected:
             if (!action->isSeparator()) items << action->text();
         return items;
     }
-    QTemporaryDir folder;
+    TempDir folder;
 };
 
 TEST_F(Files, SavedGridComesBackFromTheRecentListWithEveryLetter) {
     MakeGrid(Doc());
-    Doc()->m_bShowSolution = 1;
+    Doc()->ToggleSolution();
     const std::vector<std::string> player = PlayerRows(*Doc());
     SaveAs("lundi");  // the extension is added
     const QString path = Path("lundi.vbg");
@@ -71,7 +65,7 @@ TEST_F(Files, SavedGridComesBackFromTheRecentListWithEveryLetter) {
     EXPECT_EQ(app->RecentFiles().Files(), QStringList({Child()->PathName()}));
 
     // "Enregistrer" now writes to the same file without asking.
-    Doc()->m_aPlayer[0][0] = 'A';
+    Doc()->PlaceLetter(1, 1, 'A');
     Doc()->SetModifiedFlag();
     frame->RouteCommand(ID_FILE_SAVE);
     EXPECT_EQ(events, (std::vector<std::string>{"save dialog"}));
@@ -91,8 +85,8 @@ TEST_F(Files, SavedGridComesBackFromTheRecentListWithEveryLetter) {
     expected[0][0] = 'A';
     EXPECT_EQ(PlayerRows(*doc), expected);
     EXPECT_EQ(SolutionRows(*doc), kGrid);
-    EXPECT_EQ(doc->m_astrClues[0][0], "Deux lettres");
-    EXPECT_EQ(doc->m_bShowSolution, 0);
+    EXPECT_EQ(doc->Clue(Direction::Across, 1, 1), "Deux lettres");
+    EXPECT_FALSE(doc->ShowSolution());
     EXPECT_FALSE(doc->IsModified());
     EXPECT_EQ(Child()->Title(), "lundi.vbg");
     // Drawn where it was saved.
@@ -230,7 +224,7 @@ TEST_F(Files, AGridOnTheCommandLineOrDroppedOnTheWindowOpens) {
     ASSERT_TRUE(other.InitInstance({path}));
     ASSERT_EQ(other.MainFrame()->Children().size(), 1);
     EXPECT_EQ(other.MainFrame()->ActiveChild()->Title(), "samedi.vbg");
-    EXPECT_EQ(other.MainFrame()->ActiveChild()->GetDocument()->m_aPlayer[1][1], 'X');
+    EXPECT_EQ(other.MainFrame()->ActiveChild()->GetDocument()->PlayerCell(2, 2), 'X');
     other.MainFrame()->close();
 
     frame->RouteCommand(ID_FILE_CLOSE);

@@ -36,7 +36,7 @@ TEST_F(ShellTest, StartsWithOneMaximisedEmptyGridWindow) {
     EXPECT_TRUE(Child()->isMaximized());
     EXPECT_EQ(frame->windowTitle(), "Verbaline 2000 - [GrilleNr1]");
     EXPECT_EQ(frame->size(), QSize(700, 550));
-    EXPECT_EQ(Doc()->m_bGridReady, 0);
+    EXPECT_FALSE(Doc()->GridReady());
     EXPECT_EQ(Doc()->GridSize(), 6);
     EXPECT_EQ(shell::CMainFrame::InitialGeometry(QSize(1024, 768)), QRect(162, 109, 700, 550));
 }
@@ -104,7 +104,7 @@ TEST_F(ShellTest, ItemsOfAGridFollowWhetherItIsReady) {
     EXPECT_TRUE(frame->Actions(ID_VIEW_TOOLBAR)[0]->isChecked());
     EXPECT_FALSE(frame->Actions(ID_VIEW_MOVE)[0]->isChecked());
 
-    Doc()->m_bGridReady = 1;
+    OpenReadyGrid(*Doc(), {"AB#CD#", "BELLES", "#SAC#U", "OUI#AN", "RE#ODE", "#SIRE#"});
     frame->UpdateCommandUI();
     for (int id : {ID_GRID_ERASE, ID_GRID_SOLUTION, ID_GRID_INFO, ID_VIEW_GRIDINFO, ID_FILE_SAVE,
                    ID_FILE_SAVE_AS})

@@ -10,6 +10,7 @@
 
 #include "Codepage.h"
 #include "ConfirmDlg.h"
+#include "Documents.h"
 #include "GridText.h"
 #include "QtViewHost.h"
 #include "ShellFixture.h"
@@ -41,30 +42,24 @@ protected:
         View()->grab();
     }
     static void MakeReadyGrid(CVerbalineDoc* doc) {
-        SetSolutionRows(*doc, kGrid);
-        doc->BuildTransposed();
-        doc->CopyBlackSquares();
-        doc->m_astrClues[0][0] = W("Deux lettres");
-        doc->m_astrClues[0][1] = W("Deux autres");
-        doc->m_astrClues[21][0] = W("Verticalement, la deuxième");
-        doc->m_bGridReady = 1;
-        doc->m_bGridDrawn = 1;
-        doc->m_nRowsDone = 20;
-        doc->m_ptGridOrigin = CPoint{80, 60};
-        doc->m_strDictName = "Petit";
-        doc->m_nQuality = 1;
+        OpenReadyGrid(*doc, kGrid, [](CGrid& grid) {
+            grid.m_astrClues[0][0] = W("Deux lettres");
+            grid.m_astrClues[0][1] = W("Deux autres");
+            grid.m_astrClues[21][0] = W("Verticalement, la deuxième");
+            grid.m_nQuality = 1;
+        });
     }
     // Places |count| right letters, then |wrong| wrong ones, row by row.
     void PlaceLetters(int count, int wrong = 0) {
         for (int r = 1; r <= 6; ++r)
             for (int c = 1; c <= 6; ++c) {
-                const char right = Doc()->m_aSolution[r][c - 1];
+                const char right = Doc()->SolutionCell(r, c);
                 if (right == ' ') continue;
                 if (count > 0) {
-                    Doc()->m_aPlayer[r - 1][c - 1] = right;
+                    Doc()->PlaceLetter(r, c, right);
                     --count;
                 } else if (wrong > 0) {
-                    Doc()->m_aPlayer[r - 1][c - 1] = right == 'Z' ? 'Y' : 'Z';
+                    Doc()->PlaceLetter(r, c, right == 'Z' ? 'Y' : 'Z');
                     --wrong;
                 }
             }
@@ -97,7 +92,7 @@ protected:
 TEST_F(Play, ALetterChosenInThePickerIsPlacedWithItsSound) {
     PickerAnswers(CLetterDlg::LetterId('Q'));
     QTest::mouseClick(View(), Qt::LeftButton, Qt::NoModifier, Centre(2, 3));
-    EXPECT_EQ(Doc()->m_aPlayer[1][2], 'Q');
+    EXPECT_EQ(Doc()->PlayerCell(2, 3), 'Q');
     EXPECT_TRUE(Doc()->IsModified());
     EXPECT_EQ(events, (std::vector<std::string>{"dialog Placer une lettre ...", "sound bip.wav"}));
     // Centred on the pointer, unless the screen's edge is in the way.
@@ -109,12 +104,12 @@ TEST_F(Play, ALetterChosenInThePickerIsPlacedWithItsSound) {
 
     PickerAnswers(CLetterDlg::IDC_ERASE);
     QTest::mouseClick(View(), Qt::LeftButton, Qt::NoModifier, Centre(2, 3));
-    EXPECT_EQ(Doc()->m_aPlayer[1][2], 0);
+    EXPECT_EQ(Doc()->PlayerCell(2, 3), 0);
     PickerAnswers(CLetterDlg::LetterId('W'));
     QTest::mouseClick(View(), Qt::LeftButton, Qt::NoModifier, Centre(2, 3));
     PickerAnswers(CLetterDlg::IDC_CANCEL);
     QTest::mouseClick(View(), Qt::LeftButton, Qt::NoModifier, Centre(2, 3));
-    EXPECT_EQ(Doc()->m_aPlayer[1][2], 'W');
+    EXPECT_EQ(Doc()->PlayerCell(2, 3), 'W');
     EXPECT_EQ(sounds, (std::vector<std::string>{"bip.wav", "tiou.wav", "bip.wav", "ding.wav"}));
 }
 
@@ -135,7 +130,7 @@ void WhenModalShown(std::function<void(QWidget*)> act) {
 TEST_F(Play, ThePickerRunsModallyAndEscapeLeavesTheCellAlone) {
     // Once with the real modal loop, answered from a timer.
     shell::SetModalHook({});
-    Doc()->m_aPlayer[1][2] = 'L';
+    Doc()->PlaceLetter(2, 3, 'L');
     WhenModalShown([](QWidget* modal) {
         if (auto* picker = qobject_cast<CLetterDlg*>(modal))
             picker->Key('M')->click();
@@ -143,11 +138,11 @@ TEST_F(Play, ThePickerRunsModallyAndEscapeLeavesTheCellAlone) {
             modal->close();
     });
     QTest::mouseClick(View(), Qt::LeftButton, Qt::NoModifier, Centre(2, 3));
-    EXPECT_EQ(Doc()->m_aPlayer[1][2], 'M');
+    EXPECT_EQ(Doc()->PlayerCell(2, 3), 'M');
 
     WhenModalShown([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
     QTest::mouseClick(View(), Qt::LeftButton, Qt::NoModifier, Centre(2, 3));
-    EXPECT_EQ(Doc()->m_aPlayer[1][2], 'M');
+    EXPECT_EQ(Doc()->PlayerCell(2, 3), 'M');
     EXPECT_EQ(sounds, (std::vector<std::string>{"bip.wav", "ding.wav"}));
 }
 
@@ -232,29 +227,29 @@ TEST_F(Play, HelpIsRationedByTheRightLettersPlaced) {
     // Marking: shown, then hidden again.
     SolutionAnswers(CSolutionDlg::IDC_MARK);
     frame->RouteCommand(ID_GRID_SOLUTION);
-    EXPECT_EQ(Doc()->m_bShowWrongCells, 1);
+    EXPECT_TRUE(Doc()->ShowWrongCells());
     frame->RouteCommand(ID_GRID_SOLUTION);
-    EXPECT_EQ(Doc()->m_bShowWrongCells, 0);
+    EXPECT_FALSE(Doc()->ShowWrongCells());
 
     // The whole solution needs three quarters: 21.
     dialogs.clear();
     PlaceLetters(20, 2);
     SolutionAnswers(CSolutionDlg::IDC_REVEAL);
     frame->RouteCommand(ID_GRID_SOLUTION);
-    EXPECT_EQ(Doc()->m_bShowSolution, 0);
+    EXPECT_FALSE(Doc()->ShowSolution());
     EXPECT_EQ(dialogs.back().title, "Encore un petit effort !");
     PlaceLetters(21, 2);
     // From the toolbar this time.
     frame->ToolBar()->actions()[7]->trigger();
     Settle();
-    EXPECT_EQ(Doc()->m_bShowSolution, 1);
+    EXPECT_TRUE(Doc()->ShowSolution());
 
     // The pointer back on the cells hides it.
     QMouseEvent over(QEvent::MouseMove, QPointF(Centre(3, 3)),
                      View()->mapToGlobal(QPointF(Centre(3, 3))), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(View(), &over);
-    EXPECT_EQ(Doc()->m_bShowSolution, 0);
+    EXPECT_FALSE(Doc()->ShowSolution());
 }
 
 TEST_F(Play, EffacerAsksFirstAndErasesOnlyOnOui) {
@@ -279,9 +274,9 @@ TEST_F(Play, EffacerAsksFirstAndErasesOnlyOnOui) {
     Settle();
     EXPECT_EQ(Doc()->CountFilledCells(), 0u);
     EXPECT_EQ(Doc()->CountBlackSquares(), 8u);
-    EXPECT_EQ(Doc()->m_aPlayer[0][2], ' ');
+    EXPECT_EQ(Doc()->PlayerCell(1, 3), ' ');
     EXPECT_EQ(sounds, (std::vector<std::string>{"tiou.wav"}));
-    EXPECT_EQ(Doc()->m_bGridReady, 1);
+    EXPECT_TRUE(Doc()->GridReady());
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <thread>
 
-#include "BrowserPathDlg.h"
 #include "HelpTextDlg.h"
 #include "NewGridDlg.h"
 #include "PreferencesDlg.h"
@@ -128,52 +127,6 @@ TEST_F(SettingsShell, DictionaryBrowsingStartsInTheInstallationDirectory) {
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].text,
               "Une entrée du registre n'a pas été trouvée . Réinstallez le programme.");
-}
-
-TEST_F(SettingsShell, Screenshots) {
-    const QString dir = qEnvironmentVariable("VERBAL_SCREENSHOT_DIR");
-    if (dir.isEmpty()) GTEST_SKIP() << "VERBAL_SCREENSHOT_DIR not set";
-    QDir().mkpath(dir);
-    auto save = [&](QWidget* w, const char* name) {
-        w->show();
-        Settle(50);
-        EXPECT_TRUE(w->grab().save(dir + "/" + name)) << name;
-    };
-    answer = [&](QDialog& d) {
-        if (auto* colours = qobject_cast<QColorDialog*>(&d)) {
-            colours->setCurrentColor(QColor(40, 70, 140));
-            colours->accept();
-            return int(QDialog::Accepted);
-        }
-        if (auto* help = qobject_cast<shell::CHelpTextDlg*>(&d)) {
-            save(help, "helptext.png");
-            help->hide();
-            return int(QDialog::Accepted);
-        }
-        auto* prefs = qobject_cast<CPreferencesDlg*>(&d);
-        if (!prefs) return DefaultAnswer(d);
-        save(prefs, "preferences.png");
-        prefs->Click(CPreferencesDlg::IDC_CELL_20);
-        prefs->Click(CPreferencesDlg::IDC_LINE_1);
-        prefs->Click(CPreferencesDlg::IDC_COLOUR_SCREEN);
-        prefs->Click(CPreferencesDlg::IDC_BROWSER_HELP);
-        save(prefs, "preferences-changed.png");
-        prefs->hide();
-        prefs->accept();
-        return prefs->result();
-    };
-    frame->RouteCommand(ID_VIEW_PREFERENCES);
-    Settle(50);
-    save(frame, "grid-after-preferences.png");
-
-    answer = [&](QDialog& d) {
-        auto* ask = qobject_cast<shell::CBrowserPathDlg*>(&d);
-        if (!ask) return DefaultAnswer(d);
-        save(ask, "browserpath.png");
-        ask->hide();
-        return int(QDialog::Rejected);
-    };
-    View()->AskBrowserPath();
 }
 
 }  // namespace

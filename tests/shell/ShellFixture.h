@@ -9,17 +9,18 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "ChildFrame.h"
+#include "Documents.h"
 #include "MainFrame.h"
 #include "FileCommands.h"
 #include "Modal.h"
 #include "Sounds.h"
+#include "TestFiles.h"
 #include "VerbalineApp.h"
 #include "VerbalineDoc.h"
 #include "VerbalineView.h"
@@ -34,20 +35,13 @@ struct ShownDialog {
     bool enabled;     // could the user answer it?
 };
 
-// A 12 x 12 grid the generator made from the small test dictionary.
-inline const std::vector<std::string> kGrid12 = {
-    "SPRAT#THIOL#", "ALENE#REM#NE", "TACT#SUPPL#L", "IGUE#KSAR#MA",
-    "SIL#DATTE#AN", "FOENER#ON#YD", "ACME#NOMADE#", "ILEUS#REBOND",
-    "SANTIAG#LN#A", "ASTRE#ACE#KT", "NE#EUH#A#AIE", "T#A#RABLE#FR",
-};
-
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // The user's own configuration is never touched: the recent files
         // go to a folder of the test.
-        ASSERT_TRUE(profile.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, profile.path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(profile.Path()));
         shell::SetSoundHook([this](const std::string& path) {
             sounds.push_back(path.substr(path.find_last_of('/') + 1));
             events.push_back("sound " + sounds.back());
@@ -122,7 +116,7 @@ protected:
 
     std::unique_ptr<shell::CVerbalineApp> app;
     shell::CMainFrame* frame = nullptr;
-    QTemporaryDir profile;
+    TempDir profile;
     std::function<int(QDialog&)> answer;
     std::vector<ShownDialog> dialogs;
     std::vector<std::string> sounds;   // file names, in the order played

@@ -5,6 +5,9 @@
 #include <QImage>
 #include <memory>
 
+#include "DictWriter.h"
+#include "Documents.h"
+#include "FakeHost.h"
 #include "GridText.h"
 #include "VerbalineDoc.h"
 #include "VerbalineView.h"
@@ -20,19 +23,11 @@ const std::vector<std::string> kGrid = {
 class ViewDraw : public ::testing::Test {
 protected:
     void SetUp() override {
-        doc = std::make_unique<CVerbalineDoc>();
-        doc->OnNewDocument();
+        doc = NewDocument(&host);
         view = std::make_unique<CVerbalineView>(doc.get());
         view->resize(900, 700);
     }
-    void MakeReadyGrid() {
-        SetSolutionRows(*doc, kGrid);
-        doc->CopyBlackSquares();
-        doc->m_bGridReady = 1;
-        doc->m_bGridDrawn = 1;
-        doc->m_nRowsDone = 20;
-        doc->m_ptGridOrigin = CPoint{80, 60};
-    }
+    void MakeReadyGrid() { OpenReadyGrid(*doc, kGrid); }
     QImage Paint() { return view->grab().toImage(); }
     QRect Cell(int row, int col) const { return view->CellRect(row, col); }
     static QColor Centre(const QImage& image, const QRect& r) {
@@ -48,6 +43,7 @@ protected:
                     ++count;
         return count;
     }
+    FakeHost host;
     std::unique_ptr<CVerbalineDoc> doc;
     std::unique_ptr<CVerbalineView> view;
 };
@@ -76,17 +72,25 @@ TEST_F(ViewDraw, NewDocumentShowsTheWelcomeGridFramedForTenCells) {
     EXPECT_GT(DarkPixels(image, Cell(0, 10)), 5);  // number 10 above column 10
     EXPECT_GT(DarkPixels(image, Cell(10, 0)), 5);
     EXPECT_EQ(DarkPixels(image, Cell(0, 0)), 0);   // no "S"
-    // The document keeps the rectangle of its own 6 x 6 grid.
-    EXPECT_EQ(doc->m_rcGrid, (CRect{55, 35, 55 + 178, 35 + 178}));
+    // The grid's rectangle stays that of the document's own 6 x 6 grid.
+    EXPECT_EQ(view->m_rcGrid, QRect(55, 35, 178, 178));
 }
 
 TEST_F(ViewDraw, ComputingShowsOnlyTheLatticeOfTheRowsDone) {
-    doc->m_nGridLast = 11;
-    doc->m_bGridDrawn = 1;
-    doc->m_nRowsDone = 3;
-    const QImage image = Paint();
-    EXPECT_EQ(view->m_rcFrame, QRect(55, 35, 328, 328));
-    EXPECT_EQ(view->m_nLinesToDraw, 3);
+    // A picture taken when the computation says three rows are done.
+    QImage image;
+    QRect frame;
+    int lines = 0;
+    host.onCall = [&](const FakeHost::Call& call) {
+        if (call.name != "ProgressChanged" || call.detail != "3" || !image.isNull()) return;
+        image = Paint();
+        frame = view->m_rcFrame;
+        lines = view->m_nLinesToDraw;
+    };
+    doc->Compute(Choice(SmallDictionaryPath(), 12, 0));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(frame, QRect(55, 35, 328, 328));
+    EXPECT_EQ(lines, 3);
     EXPECT_EQ(image.pixelColor(100, 60 + 25), kBlack);   // inside the 3 x 3 lattice
     EXPECT_EQ(image.pixelColor(80 + 75, 100), kBlack);   // its right edge
     EXPECT_EQ(image.pixelColor(100, 60 + 100), kWhite);  // no fourth line
@@ -97,7 +101,7 @@ TEST_F(ViewDraw, ComputingShowsOnlyTheLatticeOfTheRowsDone) {
 
 TEST_F(ViewDraw, ReadyGridShowsBlackSquaresLettersAndNumbers) {
     MakeReadyGrid();
-    doc->m_aPlayer[0][0] = 'P';
+    doc->PlaceLetter(1, 1, 'P');
     QImage image = Paint();
     EXPECT_EQ(Centre(image, Cell(3, 1)), kBlack);
     EXPECT_EQ(Centre(image, Cell(6, 6)), kBlack);
@@ -108,7 +112,7 @@ TEST_F(ViewDraw, ReadyGridShowsBlackSquaresLettersAndNumbers) {
     EXPECT_EQ(DarkPixels(image, Cell(0, 7)), 0);       // nothing past the grid
     EXPECT_EQ(DarkPixels(image, Cell(0, 0)), 0);
 
-    doc->m_bShowSolution = 1;
+    doc->ToggleSolution();
     image = Paint();
     EXPECT_GT(DarkPixels(image, Cell(1, 2)), 10);      // the solution's O
     EXPECT_GT(DarkPixels(image, Cell(0, 0)), 5);       // the "S"
@@ -116,9 +120,13 @@ TEST_F(ViewDraw, ReadyGridShowsBlackSquaresLettersAndNumbers) {
 
 TEST_F(ViewDraw, WrongLettersGetARedDiscEmptyCellsNone) {
     MakeReadyGrid();
-    doc->m_aPlayer[0][0] = 'X';  // wrong
-    doc->m_aPlayer[0][1] = 'O';  // right
-    doc->m_bShowWrongCells = 1;
+    // Enough right letters below for the marks to be granted.
+    FillFromSolution(*doc, [](int row, int) { return row >= 3; });
+    doc->PlaceLetter(1, 1, 'X');  // wrong
+    doc->PlaceLetter(1, 2, 'O');  // right
+    host.solutionChoice = 2;
+    doc->OnSolution();
+    ASSERT_TRUE(doc->ShowWrongCells());
     const QImage image = Paint();
     const QRect wrong = Cell(1, 1);
     EXPECT_EQ(image.pixelColor(wrong.left() + 6, wrong.center().y()), kRed);
@@ -129,7 +137,7 @@ TEST_F(ViewDraw, WrongLettersGetARedDiscEmptyCellsNone) {
 
 TEST_F(ViewDraw, GridMovedByTheDocumentIsDrawnWhereItSays) {
     MakeReadyGrid();
-    doc->m_ptGridOrigin = CPoint{200, 150};
+    doc->SetGridOrigin(CPoint{200, 150});
     const QImage image = Paint();
     EXPECT_EQ(view->m_ptDefaultOrigin, (CPoint{200, 150}));
     EXPECT_EQ(Centre(image, Cell(3, 1)), kBlack);
@@ -140,9 +148,7 @@ TEST_F(ViewDraw, GeometryFollowsCellSizeAndLineWidth) {
     view->m_settings.m_nCellSize = 35;
     view->m_settings.m_nLineWidth = 4;
     view->CreateDrawingObjects();
-    doc->m_nGridLast = 19;
-    doc->m_bGridDrawn = 1;
-    doc->m_nRowsDone = 20;
+    OpenReadyGrid(*doc, std::vector<std::string>(20, std::string(20, 'A')));
     Paint();
     EXPECT_EQ(view->m_rcFrame.width(), 739);
     EXPECT_EQ(view->CellRect(2, 3), QRect(80 + 70, 60 + 35, 35, 35));
@@ -179,10 +185,10 @@ TEST_F(ViewDraw, EveryPaintHandsTheSettingsToTheDocument) {
     view->m_settings.m_strDefinitionsPath = "/d/Grand.dex";
     view->m_settings.m_strSoundFile[4] = "Aucun";
     Paint();
-    EXPECT_EQ(doc->m_strDefaultDictPath, "/d/Grand.lex");
-    EXPECT_EQ(doc->m_strDefaultDefsPath, "/d/Grand.dex");
-    EXPECT_EQ(doc->m_strSound[4], "Aucun");
-    EXPECT_EQ(doc->m_strCurrentDir, view->m_strCurrentDir);
+    EXPECT_EQ(doc->Settings().m_strDefaultDictPath, "/d/Grand.lex");
+    EXPECT_EQ(doc->Settings().m_strDefaultDefsPath, "/d/Grand.dex");
+    EXPECT_EQ(doc->Settings().m_strSound[4], "Aucun");
+    EXPECT_EQ(doc->Settings().m_strCurrentDir, view->m_strCurrentDir);
 }
 
 TEST(ViewSettings, FirstRunPutsEveryFileInTheInstallationDirectory) {

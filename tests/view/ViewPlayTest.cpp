@@ -8,6 +8,8 @@
 #include <memory>
 
 #include "Codepage.h"
+#include "Documents.h"
+#include "FakeHost.h"
 #include "GridText.h"
 #include "VerbalineDoc.h"
 #include "VerbalineView.h"
@@ -88,23 +90,9 @@ using Calls = std::vector<std::string>;
 class ViewPlay : public ::testing::Test {
 protected:
     void SetUp() override {
-        doc = std::make_unique<CVerbalineDoc>();
-        doc->OnNewDocument();
-        SetSolutionRows(*doc, kGrid);
-        doc->BuildTransposed();
-        doc->CopyBlackSquares();
-        for (int line = 0; line < 40; ++line)
-            for (int slot = 0; slot < 10; ++slot)
-                doc->m_astrClues[line][slot] =
-                    (line < 20 ? "H" + std::to_string(line + 1) : "V" + std::to_string(line - 19)) +
-                    "." + std::to_string(slot + 1);
-        doc->m_astrClues[0][0] = W("Première lettre");
-        doc->m_bGridReady = 1;
-        doc->m_bGridDrawn = 1;
-        doc->m_nRowsDone = 20;
-        doc->m_ptGridOrigin = CPoint{80, 60};
-        doc->m_strDictName = "Petit";
-        doc->m_nQuality = 2;
+        // Clues "H<row>.<word>" and "V<column>.<word>", but the first one.
+        doc = ReadyDocument(kGrid, &docHost,
+                            [](CGrid& grid) { grid.m_astrClues[0][0] = W("Première lettre"); });
 
         view = std::make_unique<CVerbalineView>(doc.get());
         view->SetViewHost(&host);
@@ -129,16 +117,25 @@ protected:
     void MoveTo(QPoint p, Qt::MouseButtons buttons = Qt::NoButton) {
         Send(QEvent::MouseMove, p, Qt::NoButton, buttons);
     }
-    char Player(int row, int col) const { return doc->m_aPlayer[row - 1][col - 1]; }
+    char Player(int row, int col) const { return doc->PlayerCell(row, col); }
     // Every white cell but (row, col) gets its right letter.
     void FillAllBut(int row, int col) {
-        for (int r = 1; r <= 6; ++r)
-            for (int c = 1; c <= 6; ++c)
-                if ((r != row || c != col) && doc->m_aSolution[r][c - 1] != ' ')
-                    doc->m_aPlayer[r - 1][c - 1] = doc->m_aSolution[r][c - 1];
+        FillFromSolution(*doc, [&](int r, int c) { return r != row || c != col; });
+    }
+    // The wrong cells marked and the solution shown, as "Solution" grants
+    // them once enough letters are right.
+    void ShowMarksAndSolution() {
+        FillFromSolution(*doc, [](int r, int) { return r >= 2 && r <= 4; });
+        doc->PlaceLetter(1, 1, 'Z');
+        docHost.solutionChoice = 2;
+        doc->OnSolution();
+        doc->ToggleSolution();
+        ASSERT_TRUE(doc->ShowWrongCells());
+        ASSERT_TRUE(doc->ShowSolution());
     }
 
     FakeViewHost host;
+    FakeHost docHost;
     std::unique_ptr<CVerbalineDoc> doc;
     std::unique_ptr<CVerbalineView> view;
 };
@@ -196,7 +193,7 @@ TEST_F(ViewPlay, PickerPlacesErasesOrCancelsWithItsSoundBeforeTheCellChanges) {
     EXPECT_EQ(host.pickerPoints[0], view->mapToGlobal(Centre(2, 3)));
 
     // "Annuler", and Escape (or the close box), both keep the letter.
-    doc->m_aPlayer[1][2] = 'L';
+    doc->PlaceLetter(2, 3, 'L');
     host.calls.clear();
     host.picker = {kCancelKey, kEscape};
     ClickCell(2, 3);
@@ -217,19 +214,22 @@ TEST_F(ViewPlay, LatticeLinesAndBlackSquaresOpenThePickerButChangeNothing) {
 }
 
 TEST_F(ViewPlay, ClicksOutsideTheCellsOnlyEndTheHelpDisplay) {
-    doc->m_bShowWrongCells = 1;
-    doc->m_bShowSolution = 1;
+    ShowMarksAndSolution();
     Click(QPoint(30, 30));
     EXPECT_TRUE(host.calls.empty());
-    EXPECT_EQ(doc->m_bShowWrongCells, 0);
-    EXPECT_EQ(doc->m_bShowSolution, 0);
+    EXPECT_FALSE(doc->ShowWrongCells());
+    EXPECT_FALSE(doc->ShowSolution());
     EXPECT_FALSE(doc->IsModified());
 
     // No grid drawn: the welcome grid takes no letter either.
-    doc->m_bGridDrawn = 0;
-    view->grab();
-    ClickCell(2, 2);
+    auto empty = NewDocument(nullptr);
+    CVerbalineView welcome(empty.get());
+    welcome.SetViewHost(&host);
+    welcome.resize(600, 500);
+    welcome.grab();
+    QTest::mouseClick(&welcome, Qt::LeftButton, Qt::NoModifier, welcome.CellRect(2, 2).center());
     EXPECT_TRUE(host.calls.empty());
+    EXPECT_FALSE(empty->IsModified());
 }
 
 TEST_F(ViewPlay, SoundsSetToAucunAreSkippedButTheOthersStillPlay) {
@@ -296,17 +296,17 @@ TEST_F(ViewPlay, BlackSquareAtTheEndOfARowAndLatticeLinesGiveTheMessage) {
 TEST_F(ViewPlay, PointerLeavingTheCellsClosesTheBoxAndComingBackHidesTheSolution) {
     Click(Centre(2, 2), Qt::RightButton);
     MoveTo(Centre(3, 3));
-    EXPECT_EQ(view->m_bDefBoxShown, 1);
+    EXPECT_TRUE(view->m_bDefBoxShown);
     MoveTo(QPoint(30, 30));
-    EXPECT_EQ(view->m_bDefBoxShown, 0);
+    EXPECT_FALSE(view->m_bDefBoxShown);
     MoveTo(QPoint(31, 30));
     EXPECT_EQ(host.calls, (Calls{"CreateBox", "DestroyBox"}));
 
-    doc->m_bShowSolution = 1;
+    doc->ToggleSolution();
     MoveTo(QPoint(32, 30));
-    EXPECT_EQ(doc->m_bShowSolution, 1);
+    EXPECT_TRUE(doc->ShowSolution());
     MoveTo(Centre(4, 4));
-    EXPECT_EQ(doc->m_bShowSolution, 0);
+    EXPECT_FALSE(doc->ShowSolution());
 }
 
 TEST_F(ViewPlay, MoveModeAllowsOneDragAndPlacesNoLetter) {
@@ -329,11 +329,11 @@ TEST_F(ViewPlay, MoveModeAllowsOneDragAndPlacesNoLetter) {
     Send(QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
     MoveTo(start + QPoint(30, 20), Qt::LeftButton);
     MoveTo(start + QPoint(40, 25), Qt::LeftButton);
-    EXPECT_EQ(doc->m_ptGridOrigin, (CPoint{120, 85}));
+    EXPECT_EQ(doc->GridOrigin(), (CPoint{120, 85}));
     EXPECT_EQ(view->m_ptDefaultOrigin, (CPoint{120, 85}));
     // With the right button too, nothing moves.
     MoveTo(start + QPoint(60, 60), Qt::LeftButton | Qt::RightButton);
-    EXPECT_EQ(doc->m_ptGridOrigin, (CPoint{120, 85}));
+    EXPECT_EQ(doc->GridOrigin(), (CPoint{120, 85}));
     Send(QEvent::MouseButtonRelease, start + QPoint(40, 25), Qt::LeftButton, Qt::NoButton);
     EXPECT_FALSE(view->m_bMoveMode);
     EXPECT_EQ(view->CursorState(), 1);
@@ -346,19 +346,20 @@ TEST_F(ViewPlay, MoveModeAllowsOneDragAndPlacesNoLetter) {
 }
 
 TEST_F(ViewPlay, ActualiserBringsTheGridBackAndHidesTheHelp) {
-    doc->m_ptGridOrigin = CPoint{300, 200};
-    doc->m_bShowWrongCells = 1;
+    doc->SetGridOrigin(CPoint{300, 200});
+    ShowMarksAndSolution();
     view->grab();
     view->OnViewRefresh();
-    EXPECT_EQ(doc->m_ptGridOrigin, (CPoint{80, 60}));
+    EXPECT_EQ(doc->GridOrigin(), (CPoint{80, 60}));
     EXPECT_EQ(view->m_ptDefaultOrigin, (CPoint{80, 60}));
-    EXPECT_EQ(doc->m_bShowWrongCells, 0);
+    EXPECT_FALSE(doc->ShowWrongCells());
+    EXPECT_FALSE(doc->ShowSolution());
     EXPECT_TRUE(doc->IsModified());
 }
 
 TEST_F(ViewPlay, GridInformationShowsTheCountsAndTheQuality) {
-    doc->m_aPlayer[0][0] = 'A';
-    doc->m_aPlayer[0][1] = 'X';
+    doc->PlaceLetter(1, 1, 'A');
+    doc->PlaceLetter(1, 2, 'X');
     view->OnGridInfo();
     ASSERT_EQ(host.infos.size(), 1u);
     const CGridInfoData& info = host.infos[0];
@@ -370,12 +371,15 @@ TEST_F(ViewPlay, GridInformationShowsTheCountsAndTheQuality) {
     EXPECT_EQ(info.m_nExtraValue, 2);
     EXPECT_EQ(info.m_strDictName, "Petit");
 
-    doc->m_bGridReady = 0;
+    // A window without a grid.
+    auto empty = NewDocument(nullptr);
+    CVerbalineView other(empty.get());
+    other.SetViewHost(&host);
     CCmdUI ui;
     ui.m_nID = ID_GRID_INFO;
-    view->CommandMap().Update(ui);
+    other.CommandMap().Update(ui);
     EXPECT_FALSE(ui.m_bEnabled);
-    view->OnGridInfo();
+    other.OnGridInfo();
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(Cp1252ToUtf8(host.messages[0].caption), "Informations sur la grille :");
     EXPECT_EQ(host.infos.size(), 1u);

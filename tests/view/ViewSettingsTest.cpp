@@ -65,7 +65,7 @@ TEST_F(ViewSettingsFile, FirstStartCreatesTheFileWithTheDefaults) {
     EXPECT_EQ(view->m_settings.m_strInstallDir, m_install + "/");
     EXPECT_EQ(view->m_strSettingsPath, sandbox.SettingsFile());
     // The document has the paths before the first paint.
-    EXPECT_EQ(m_doc->m_strDefaultDictPath, m_install + "/Standard.lex");
+    EXPECT_EQ(m_doc->Settings().m_strDefaultDictPath, m_install + "/Standard.lex");
 }
 
 TEST_F(ViewSettingsFile, FirstStartTakesTheBrowserRegisteredForHtmThenHtml) {

@@ -1,31 +1,26 @@
 // The pictures of the help page, taken from the running program with the
-// shipped dictionary: written only when VERBAL_HELP_PICTURES_DIR names a
-// directory. To renew the committed ones:
-//
-//   VERBAL_HELP_PICTURES_DIR=data/aide build/tests/shell/shell_tests --gtest_filter='*HelpPictures*'
-//
-// The offscreen windows have no title bar; each dialog gets a plain one
-// drawn from its own title, so that the reader recognises the window the
-// text names.
+// shipped dictionary. The offscreen windows have no title bar; each dialog
+// gets a plain one drawn from its own title, so that the reader recognises
+// the window the text names.
 #include <QDir>
-#include <QHash>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolBar>
 
-#include <algorithm>
-
-#include "Pictures.h"
+#include "ChildFrame.h"
 #include "GeneratorBoxes.h"
-#include "GridText.h"
+#include "MainFrame.h"
 #include "NewGridDlg.h"
+#include "Pictures.h"
 #include "PreferencesDlg.h"
 #include "QtViewHost.h"
-#include "ShellFixture.h"
 #include "SmallDialogs.h"
+#include "VerbalineDoc.h"
+#include "VerbalineView.h"
 
-namespace verbal::test {
+namespace verbal::pictures {
 namespace {
 
 // verbal-cli generate --size 10 --quality 3 --seed 15
@@ -56,126 +51,122 @@ QImage Framed(QWidget* w, const QString& title) {
     return out;
 }
 
-
 // The help browser's page is about 650 pixels wide: wider pictures are
 // scaled down.
 constexpr int kMaxWidth = 600;
-bool SavePicture(const QImage& image, const QString& path) {
-    const QImage fitted = image.width() > kMaxWidth
-        ? image.scaledToWidth(kMaxWidth, Qt::SmoothTransformation)
-        : image;
-    return Indexed(fitted).save(path, "PNG", 0);
+
+void Save(const QImage& image, const QString& dir, const char* name) {
+    const QImage fitted =
+        image.width() > kMaxWidth ? image.scaledToWidth(kMaxWidth, Qt::SmoothTransformation) : image;
+    if (!Indexed(fitted).save(dir + "/" + name, "PNG", 0)) Fail(std::string("image ") + name);
 }
 
-TEST_F(ShellTest, HelpPictures) {
-    const QString dir = qEnvironmentVariable("VERBAL_HELP_PICTURES_DIR");
-    if (dir.isEmpty()) GTEST_SKIP() << "VERBAL_HELP_PICTURES_DIR not set";
+}  // namespace
+
+void TakeHelpPictures(const QString& dir) {
     QDir().mkpath(dir);
-    auto save = [&](const QImage& image, const char* name) {
-        EXPECT_TRUE(SavePicture(image, dir + "/" + name)) << name;
-    };
+    Session session;
+    shell::CMainFrame* frame = session.Frame();
 
     // Settings as an installation would hold them.
-    CVerbalineView* view = View();
-    const std::string installDir = VERBAL_TEST_INSTALL_DIR;
+    CVerbalineView* view = session.View();
+    const std::string installDir = InstallDir();
     view->m_settings.m_strDictionaryPath = installDir + "/Standard.lex";
     view->m_settings.m_strDefinitionsPath = installDir + "/Standard.dex";
     view->PushSettingsToDocument();
 
     // The new-grid dialog, 10 x 10, quality 3, the shipped dictionary.
-    answer = [&](QDialog& d) {
+    session.answer = [&](QDialog& d) {
         auto* dlg = qobject_cast<shell::CNewGridDlg*>(&d);
-        if (!dlg) return DefaultAnswer(d);
+        if (!dlg) return Session::DefaultAnswer(d);
         static_cast<QRadioButton*>(dlg->GetDlgItem(1002))->click();
         static_cast<QRadioButton*>(dlg->GetDlgItem(shell::CNewGridDlg::IDC_QUALITY_3))->click();
         dlg->show();
         Settle(20);
-        save(Framed(dlg, dlg->windowTitle()), "nouvelle.png");
+        Save(Framed(dlg, dlg->windowTitle()), dir, "nouvelle.png");
         dlg->hide();
         return int(QDialog::Rejected);
     };
     frame->RouteCommand(ID_GRID_COMPUTE);
-    answer = nullptr;
+    session.answer = nullptr;
 
     shell::CStopDlg stop;
     stop.show();
     Settle(20);
-    save(Framed(&stop, QString()), "arreter.png");
+    Save(Framed(&stop, QString()), dir, "arreter.png");
     stop.hide();
 
     // A game under way: the top half filled, two letters wrong.
-    CVerbalineDoc* doc = Doc();
-    SetSolutionRows(*doc, kGrid10);
-    doc->m_nGridLast = 9;
-    doc->BuildTransposed();
-    doc->CopyBlackSquares();
-    doc->m_strDefsPath = installDir + "/Standard.dex";
-    ASSERT_EQ(doc->BuildClues(), 1);
-    doc->m_bGridReady = 1;
-    doc->m_bGridDrawn = 1;
-    doc->m_nRowsDone = 20;
-    doc->m_ptGridOrigin = CPoint{80, 60};
-    doc->m_strDictName = "Standard";
-    doc->m_nQuality = 3;
+    OpenGrid(session, kGrid10, installDir + "/Standard.dex", "Standard", 3);
+    CVerbalineDoc* doc = session.Doc();
     for (int r = 1; r <= 5; ++r)
-        for (int c = 1; c <= 10; ++c) doc->m_aPlayer[r - 1][c - 1] = doc->m_aSolution[r][c - 1];
-    doc->m_aPlayer[1][6] = 'A';  // ERRE written EARE
-    doc->m_aPlayer[4][1] = 'U';  // NOEL written NUEL
-    for (int c = 1; c <= 4; ++c) doc->m_aPlayer[6][c - 1] = doc->m_aSolution[7][c - 1];
+        for (int c = 1; c <= 10; ++c) doc->PlaceLetter(r, c, doc->SolutionCell(r, c));
+    doc->PlaceLetter(2, 7, 'A');  // ERRE written EARE
+    doc->PlaceLetter(5, 2, 'U');  // NOEL written NUEL
+    for (int c = 1; c <= 4; ++c) doc->PlaceLetter(7, c, doc->SolutionCell(7, c));
     frame->resize(720, 480);
     frame->UpdateCommandUI();
     Settle(50);
-    const QImage window = Framed(frame, frame->windowTitle());
-    save(window, "fenetre.png");
+    Save(Framed(frame, frame->windowTitle()), dir, "fenetre.png");
     // The toolbar at its real size, for the table of its buttons.
     QToolBar* toolbar = frame->findChild<QToolBar*>();
-    ASSERT_TRUE(toolbar);
+    if (!toolbar) return Fail("pas de barre d'outils");
     QRect buttons;
     for (QAction* action : toolbar->actions())
         if (QWidget* button = toolbar->widgetForAction(action))
             buttons = buttons.united(button->geometry());
-    save(toolbar->grab(buttons.adjusted(-4, -4, 4, 4)).toImage(), "outils.png");
+    Save(toolbar->grab(buttons.adjusted(-4, -4, 4, 4)).toImage(), dir, "outils.png");
 
-    // The grid alone, around its frame.
+    // The grid alone, around its frame: the wrong letters marked, as
+    // "Solution" grants it, then the solution.
     auto gridPicture = [&] {
         Settle(20);
         const QRect area = view->m_rcFrame.adjusted(-13, -13, 13, 13);
         return view->grab(area).toImage();
     };
-    doc->m_bShowWrongCells = 1;
-    view->update();
-    save(gridPicture(), "erreurs.png");
-    doc->m_bShowWrongCells = 0;
-    doc->m_bShowSolution = 1;
-    view->update();
-    save(gridPicture(), "solution-grille.png");
-    doc->m_bShowSolution = 0;
+    auto solution = [&](int button) {
+        session.answer = [button](QDialog& d) {
+            auto* box = qobject_cast<shell::CSolutionDlg*>(&d);
+            if (!box) return Session::DefaultAnswer(d);
+            static_cast<QPushButton*>(box->GetDlgItem(button))->click();
+            return box->result();
+        };
+        frame->RouteCommand(ID_GRID_SOLUTION);
+        session.answer = nullptr;
+    };
+    solution(shell::CSolutionDlg::IDC_MARK);
+    if (!doc->ShowWrongCells()) return Fail("les erreurs ne sont pas marquées");
+    Save(gridPicture(), dir, "erreurs.png");
+    solution(shell::CSolutionDlg::IDC_MARK);
+    doc->ToggleSolution();
+    Save(gridPicture(), dir, "solution-grille.png");
+    doc->ToggleSolution();
     view->update();
 
     // The clue box of row 3, column 7 (TUTU and BRUTALISES).
     view->m_settings.m_nDefBoxPosition = 4;
     QTest::mouseClick(view, Qt::RightButton, Qt::NoModifier, view->CellRect(3, 7).center());
-    shell::CDefinitionsDlg* box = Child()->ViewHost()->DefinitionsBox();
-    ASSERT_TRUE(box);
+    shell::CDefinitionsDlg* box = session.Child()->ViewHost()->DefinitionsBox();
+    if (!box) return Fail("pas de boîte des définitions");
     Settle(20);
-    save(Framed(box, box->windowTitle()), "definitions.png");
+    Save(Framed(box, box->windowTitle()), dir, "definitions.png");
 
     shell::CLetterDlg picker;
     picker.show();
     Settle(20);
-    save(Framed(&picker, picker.windowTitle()), "lettres.png");
+    Save(Framed(&picker, picker.windowTitle()), dir, "lettres.png");
     picker.hide();
 
     shell::CSolutionDlg choice;
     choice.show();
     Settle(20);
-    save(Framed(&choice, choice.windowTitle()), "solution.png");
+    Save(Framed(&choice, choice.windowTitle()), dir, "solution.png");
     choice.hide();
 
     shell::CVictoryDlg victory;
     victory.show();
     Settle(20);
-    save(Framed(&victory, victory.windowTitle()), "victoire.png");
+    Save(Framed(&victory, victory.windowTitle()), dir, "victoire.png");
     victory.hide();
 
     // The preferences, with the paths of an installation in /usr/local.
@@ -184,17 +175,17 @@ TEST_F(ShellTest, HelpPictures) {
         sound = kShownInstallDir + sound.substr(sound.find_last_of('/') + 1);
     s.m_strBrowserPath = kShownInstallDir + "helpview";
     view->WriteSettings();
-    answer = [&](QDialog& d) {
+    session.answer = [&](QDialog& d) {
         auto* prefs = qobject_cast<shell::CPreferencesDlg*>(&d);
-        if (!prefs) return DefaultAnswer(d);
+        if (!prefs) return Session::DefaultAnswer(d);
         prefs->show();
         Settle(50);
-        save(Framed(prefs, prefs->windowTitle()), "preferences.png");
+        Save(Framed(prefs, prefs->windowTitle()), dir, "preferences.png");
         prefs->hide();
         return int(QDialog::Rejected);
     };
     frame->RouteCommand(ID_VIEW_PREFERENCES);
+    session.answer = nullptr;
 }
 
-}  // namespace
-}  // namespace verbal::test
+}  // namespace verbal::pictures

@@ -5,7 +5,7 @@
 #include <QVector>
 #include <algorithm>
 
-namespace verbal::test {
+namespace verbal::pictures {
 
 QImage Indexed(const QImage& image) {
     QHash<QRgb, int> counts;
@@ -22,4 +22,4 @@ QImage Indexed(const QImage& image) {
                                Qt::ThresholdDither);
 }
 
-}  // namespace verbal::test
+}  // namespace verbal::pictures

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -20,6 +19,7 @@
 #include "HelpviewView.h"
 #include "MainFrame.h"
 #include "NavigateDlg.h"
+#include "TestFiles.h"
 #include "UrlRecorder.h"
 
 namespace helpview {
@@ -32,9 +32,8 @@ const QString kTitle = QString::fromUtf8(kBrowserTitle);
 class Helpview : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_root = std::make_unique<QTemporaryDir>(
-            QDir(QStringLiteral(HELPVIEW_TEST_TMP)).filePath(QStringLiteral("case-XXXXXX")));
-        ASSERT_TRUE(m_root->isValid());
+        // Made under HELPVIEW_TEST_TMP, the temporary directory of the run.
+        m_root = std::make_unique<verbal::test::TempDir>();
         m_strTmp = MakeDir(QStringLiteral("tmp"));
         qputenv("TMPDIR", QFile::encodeName(m_strTmp));
         ASSERT_EQ(QDir::tempPath(), m_strTmp);
@@ -47,7 +46,7 @@ protected:
     }
 
     QString MakeDir(const QString& name) {
-        const QString path = QDir(m_root->path()).filePath(name);
+        const QString path = QDir(QString::fromStdString(m_root->Path())).filePath(name);
         QDir().mkpath(path);
         return QDir(path).canonicalPath();
     }
@@ -85,7 +84,7 @@ protected:
         return view;
     }
 
-    std::unique_ptr<QTemporaryDir> m_root;
+    std::unique_ptr<verbal::test::TempDir> m_root;
     QString m_strTmp;
     QString m_strSavedCwd;
     QString m_strStatus;

@@ -13,7 +13,6 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QStringDecoder>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -22,6 +21,7 @@
 #include <memory>
 
 #include "HelpviewDoc.h"
+#include "TestFiles.h"
 #include "HelpviewIds.h"
 #include "HelpviewView.h"
 #include "MainFrame.h"
@@ -138,9 +138,8 @@ TEST(Pages, EveryLinkAndPictureLeadsSomewhere) {
 class PagesInBrowser : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_tmp.isValid());
         m_strSavedTmp = qgetenv("TMPDIR");
-        qputenv("TMPDIR", QFile::encodeName(m_tmp.path()));
+        qputenv("TMPDIR", QByteArray::fromStdString(m_tmp.Path()));
         m_strSavedCwd = QDir::currentPath();
         QDir::setCurrent(QStringLiteral(VERBAL_PAGES_DIR));
         m_frame = std::make_unique<CMainFrame>(&m_doc);
@@ -162,7 +161,7 @@ protected:
         Settle();
     }
 
-    QTemporaryDir m_tmp;
+    verbal::test::TempDir m_tmp;
     QByteArray m_strSavedTmp;
     QString m_strSavedCwd;
     CHelpviewDoc m_doc;

@@ -9,6 +9,8 @@ quick=0
 [ "${1:-}" = "--quick" ] && quick=1
 
 "$root/scripts/setup.sh"
+# Once is enough: the scripts below need not check the packages again.
+export VERBAL_SETUP_DONE=1
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 
 echo "== Compilation et tests =="

@@ -35,10 +35,6 @@ std::vector<std::string> PlayerRows(const CVerbalineDoc& doc) {
     return Rows(doc.GridSize(), [&](int r, int c) { return doc.PlayerCell(r, c); });
 }
 
-std::vector<std::string> SolutionRows(const CGrid& grid) {
-    return Rows(grid.GridSize(), [&](int r, int c) { return grid.m_aSolution[r][c - 1]; });
-}
-
 void SetSolutionRows(CGrid& grid, const std::vector<std::string>& rows, int size) {
     for (int r = 1; r < CGrid::kSolutionRows; ++r)
         std::memset(grid.m_aSolution[r], 0, sizeof grid.m_aSolution[r]);

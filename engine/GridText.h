@@ -13,7 +13,6 @@ class CVerbalineDoc;
 // The N rows of the solution (or of the player's letters).
 std::vector<std::string> SolutionRows(const CVerbalineDoc& doc);
 std::vector<std::string> PlayerRows(const CVerbalineDoc& doc);
-std::vector<std::string> SolutionRows(const CGrid& grid);
 
 // Writes rows into the working grid from row 1 ('.' leaves a cell empty) and
 // sets the grid's size: |size|, or the number of rows when 0.

@@ -8,8 +8,8 @@
 #include "Archive.h"
 #include "Codepage.h"
 #include "FileIo.h"
-#include "Scramble.h"
 #include "Grid.h"
+#include "Scramble.h"
 #include "VerbalineDoc.h"
 
 namespace verbal {

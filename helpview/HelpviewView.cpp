@@ -7,7 +7,12 @@
 #include <QRegularExpression>
 #include <QTextDocument>
 
+#include <cerrno>
 #include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "HelpviewDoc.h"
 #include "NavigateDlg.h"
@@ -30,6 +35,67 @@ QString DecodeRecord(const QByteArray& record) {
     return dir;
 }
 
+// A folder only this user can write into: the file in it cannot be planted,
+// swapped for a FIFO or a link by someone else.
+bool IsPrivateFolder(const QByteArray& path, bool bFollow) {
+    struct stat st;
+    if ((bFollow ? ::stat(path.constData(), &st) : ::lstat(path.constData(), &st)) != 0)
+        return false;
+    return S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
+}
+
+// The per-user folder of the shared file: the session's runtime folder, or
+// else one made for this user in the temporary directory. Empty when none
+// is private: the browser then shares nothing.
+QByteArray SharedFolder() {
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (runtime.startsWith('/')) return IsPrivateFolder(runtime, true) ? runtime : QByteArray();
+    const QByteArray folder =
+        QFile::encodeName(QDir(QDir::tempPath())
+                              .filePath(QStringLiteral("verbal-%1").arg(uint(::geteuid()))));
+    if (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) return QByteArray();
+    return IsPrivateFolder(folder, false) ? folder : QByteArray();
+}
+
+// Opens the shared file without following a link nor waiting on a FIFO, and
+// keeps it only if it is a regular file of this user. -1 otherwise (errno
+// ENOENT when there is no file at all).
+int OpenShared(const QByteArray& path, int flags) {
+    const int fd = ::open(path.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0) return -1;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
+        ::close(fd);
+        errno = EPERM;
+        return -1;
+    }
+    return fd;
+}
+
+QByteArray ReadAll(int fd, int nMax) {
+    QByteArray data(nMax, '\0');
+    int nRead = 0;
+    while (nRead < nMax) {
+        const ssize_t n = ::read(fd, data.data() + nRead, size_t(nMax - nRead));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        nRead += int(n);
+    }
+    data.truncate(nRead);
+    return data;
+}
+
+bool WriteAll(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data += n;
+        size -= size_t(n);
+    }
+    return true;
+}
+
 }  // namespace
 
 CHelpviewView::CHelpviewView(CHelpviewDoc* pDoc, QWidget* parent)
@@ -49,11 +115,20 @@ CHelpviewView::CHelpviewView(CHelpviewDoc* pDoc, QWidget* parent)
 }
 
 CHelpviewView::~CHelpviewView() {
-    QFile::remove(StartDirFilePath());
+    const QString path = StartDirFilePath();
+    if (path.isEmpty()) return;
+    // Only a file of ours: never a link or a file someone else left there.
+    const QByteArray encoded = QFile::encodeName(path);
+    struct stat st;
+    if (::lstat(encoded.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+        st.st_uid == ::geteuid())
+        ::unlink(encoded.constData());
 }
 
 QString CHelpviewView::StartDirFilePath() {
-    return QDir(QDir::tempPath()).filePath(QString::fromLatin1(kStartDirFileName));
+    const QByteArray folder = SharedFolder();
+    if (folder.isEmpty()) return QString();
+    return QDir(QFile::decodeName(folder)).filePath(QString::fromLatin1(kStartDirFileName));
 }
 
 // The first browser to start records its directory; every browser started
@@ -74,34 +149,38 @@ void CHelpviewView::ReadStartDir() {
     }
 
     const QString path = StartDirFilePath();
+    if (path.isEmpty()) return;
+    const QByteArray sharedPath = QFile::encodeName(path);
     // Two tries: another browser may create the file between our read and
     // our write, and then its record wins.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        QFile file(path);
-        bool bUnusable = false;
-        if (file.open(QIODevice::ReadOnly)) {
-            const QByteArray record = file.read(kStartDirSize + 1);
-            file.close();
+        int fd = OpenShared(sharedPath, O_RDWR);
+        if (fd >= 0) {
+            const QByteArray record = ReadAll(fd, kStartDirSize + 1);
             const QString dir = DecodeRecord(record);
             if (!dir.isEmpty()) {
+                ::close(fd);
                 std::memcpy(m_szStartDir, record.constData(), sizeof m_szStartDir);
                 m_strStartDir = dir;
                 return;
             }
-            bUnusable = true;
-        }
-        if (!bFits) return;
-        const QIODevice::OpenMode mode = bUnusable
-            ? QIODevice::WriteOnly | QIODevice::Truncate
-            : QIODevice::WriteOnly | QIODevice::NewOnly;
-        if (file.open(mode)) {
-            file.write(m_szStartDir, sizeof m_szStartDir);
-            file.close();
+            // A record that names no folder: ours replaces it.
+            if (bFits && ::ftruncate(fd, 0) == 0 && ::lseek(fd, 0, SEEK_SET) == 0)
+                WriteAll(fd, m_szStartDir, sizeof m_szStartDir);
+            ::close(fd);
             return;
         }
-        // Cannot be created (no temporary directory, no right to write):
-        // go on with our own directory.
-        if (bUnusable || !QFile::exists(path)) return;
+        // A FIFO, a link or a file of someone else: left alone, not shared.
+        if (errno != ENOENT || !bFits) return;
+        fd = OpenShared(sharedPath, O_WRONLY | O_CREAT | O_EXCL);
+        if (fd >= 0) {
+            WriteAll(fd, m_szStartDir, sizeof m_szStartDir);
+            ::close(fd);
+            return;
+        }
+        // Cannot be created (no right to write): go on with our own
+        // directory, unless another browser has just made it.
+        if (errno != EEXIST) return;
     }
 }
 

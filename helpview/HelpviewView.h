@@ -1,6 +1,7 @@
 // The browser's view: a QTextBrowser that shows local pages, hands web
 // addresses to the desktop's browser, and shares its start directory with
-// every other running browser through a small temporary file.
+// every other running browser of the same user through a small file in a
+// folder only that user can write into.
 #pragma once
 
 #include <QString>
@@ -42,7 +43,9 @@ public:
 
     // The directory whose pages the browser shows.
     const QString& StartDir() const { return m_strStartDir; }
-    // The full path of the file that records the start directory.
+    // The full path of the file that records the start directory: in
+    // $XDG_RUNTIME_DIR, else in a 0700 folder of the user's own in the
+    // temporary directory. Empty when no such folder is to be had.
     static QString StartDirFilePath();
 
     // The length of the current directory as it was read (in bytes); more

@@ -13,6 +13,10 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+
 #include "HelpviewApp.h"
 #include "HelpviewDoc.h"
 #include "HelpviewIds.h"
@@ -37,12 +41,21 @@ protected:
         m_strTmp = MakeDir(QStringLiteral("tmp"));
         qputenv("TMPDIR", QFile::encodeName(m_strTmp));
         ASSERT_EQ(QDir::tempPath(), m_strTmp);
+        // The shared file lives in the user's runtime folder, private to him.
+        m_bHadRuntime = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
+        m_savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+        ::chmod(QFile::encodeName(m_strTmp).constData(), 0700);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_strTmp));
         m_strSavedCwd = QDir::currentPath();
         UrlRecorder::Instance().urls.clear();
     }
     void TearDown() override {
         QDir::setCurrent(m_strSavedCwd);
         qputenv("TMPDIR", HELPVIEW_TEST_TMP);
+        if (m_bHadRuntime)
+            qputenv("XDG_RUNTIME_DIR", m_savedRuntime);
+        else
+            qunsetenv("XDG_RUNTIME_DIR");
     }
 
     QString MakeDir(const QString& name) {
@@ -84,7 +97,15 @@ protected:
         return view;
     }
 
+    static void WriteFile(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+
     std::unique_ptr<verbal::test::TempDir> m_root;
+    bool m_bHadRuntime = false;
+    QByteArray m_savedRuntime;
     QString m_strTmp;
     QString m_strSavedCwd;
     QString m_strStatus;
@@ -183,9 +204,88 @@ TEST_F(Helpview, UnusableRecordIsReplacedByOurOwn) {
     }
 }
 
+// Another user can write into the shared temporary directory: a record,
+// a FIFO or a link planted there must neither steer, freeze nor be followed.
+TEST_F(Helpview, SharedFileLivesInAFolderOfTheUsersOwn) {
+    const QString mine = MakeDir(QStringLiteral("moi"));
+    const QString theirs = MakeDir(QStringLiteral("pages-piegees"));
+    const QString shared = MakeDir(QStringLiteral("partage"));
+    ::chmod(QFile::encodeName(shared).constData(), 01777);
+    qputenv("TMPDIR", QFile::encodeName(shared));
+    qunsetenv("XDG_RUNTIME_DIR");
+    WriteFile(QDir(shared).filePath(QStringLiteral("vbln6842.tmp")), Record(theirs));
+
+    CHelpviewDoc doc;
+    {
+        auto view = StartView(mine, doc);
+        EXPECT_EQ(view->StartDir(), mine) << "a record in the shared folder is not ours";
+        const QString own = QDir(shared).filePath(QStringLiteral("verbal-%1").arg(::geteuid()));
+        EXPECT_EQ(CHelpviewView::StartDirFilePath(),
+                  QDir(own).filePath(QStringLiteral("vbln6842.tmp")));
+        struct stat st;
+        ASSERT_EQ(::lstat(QFile::encodeName(own).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0700u);
+        QFile record(CHelpviewView::StartDirFilePath());
+        ASSERT_TRUE(record.open(QIODevice::ReadOnly));
+        EXPECT_EQ(record.readAll(), Record(mine));
+    }
+
+    // A folder of that name that is not private (or a link to one) is not used.
+    const QString own = QDir(shared).filePath(QStringLiteral("verbal-%1").arg(::geteuid()));
+    QDir(own).removeRecursively();
+    ASSERT_EQ(::symlink(QFile::encodeName(theirs).constData(), QFile::encodeName(own).constData()),
+              0);
+    ::chmod(QFile::encodeName(theirs).constData(), 0700);
+    WriteFile(QDir(theirs).filePath(QStringLiteral("vbln6842.tmp")), Record(theirs));
+    EXPECT_TRUE(CHelpviewView::StartDirFilePath().isEmpty());
+    {
+        auto view = StartView(mine, doc);
+        EXPECT_EQ(view->StartDir(), mine);
+    }
+    ::unlink(QFile::encodeName(own).constData());
+    QDir().mkpath(own);
+    ::chmod(QFile::encodeName(own).constData(), 0777);
+    WriteFile(QDir(own).filePath(QStringLiteral("vbln6842.tmp")), Record(theirs));
+    EXPECT_TRUE(CHelpviewView::StartDirFilePath().isEmpty());
+    auto view = StartView(mine, doc);
+    EXPECT_EQ(view->StartDir(), mine);
+}
+
+// Even in the private folder, a FIFO or a link in place of the file is left
+// alone: the browser starts at once, reads and writes nothing through it.
+TEST_F(Helpview, FifoOrLinkInPlaceOfTheSharedFileIsLeftAlone) {
+    const QString mine = MakeDir(QStringLiteral("moi"));
+    const QString victim = QDir(MakeDir(QStringLiteral("victime"))).filePath(QStringLiteral("notes"));
+    WriteFile(victim, "precieux");
+    CHelpviewDoc doc;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(StartFile()).constData(), 0600), 0);
+    {
+        auto view = StartView(mine, doc);
+        EXPECT_EQ(view->StartDir(), mine);
+    }
+    struct stat st;
+    ASSERT_EQ(::lstat(QFile::encodeName(StartFile()).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode)) << "not ours to remove";
+    ::unlink(QFile::encodeName(StartFile()).constData());
+
+    ASSERT_EQ(::symlink(QFile::encodeName(victim).constData(),
+                        QFile::encodeName(StartFile()).constData()),
+              0);
+    {
+        auto view = StartView(mine, doc);
+        EXPECT_EQ(view->StartDir(), mine);
+    }
+    QFile file(victim);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("precieux"));
+    ASSERT_EQ(::lstat(QFile::encodeName(StartFile()).constData(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+}
+
 TEST_F(Helpview, NoTemporaryDirectoryMeansOwnDirectory) {
     const QString mine = MakeDir(QStringLiteral("moi"));
     qputenv("TMPDIR", QFile::encodeName(QDir(m_strTmp).filePath(QStringLiteral("absent"))));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(QDir(m_strTmp).filePath(QStringLiteral("absent"))));
     CHelpviewDoc doc;
     auto view = StartView(mine, doc);
     EXPECT_EQ(view->StartDir(), mine);

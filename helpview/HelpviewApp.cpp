@@ -14,7 +14,11 @@ namespace helpview {
 
 CHelpviewApp::CHelpviewApp() : m_pDocument(new CHelpviewDoc(this)) {
     m_fnShowError = [this](const QString& text) {
-        QMessageBox::critical(m_pMainFrame, QStringLiteral("helpview"), text);
+        // The text quotes a path given by whoever started us: never markup.
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("helpview"), text,
+                        QMessageBox::Ok, m_pMainFrame);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
     };
     m_fnChooseFile = [](QWidget* owner) {
         return QFileDialog::getOpenFileName(owner, QStringLiteral("Ouvrir"), QString(),

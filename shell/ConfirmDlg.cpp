@@ -20,6 +20,7 @@ CConfirmDlg::CConfirmDlg(QWidget* parent, const QString& title, const QString& q
     frame->setFrameShadow(QFrame::Sunken);
     frame->setGeometry(du.Rect(7, 4, 264, 27));
     auto* text = new QLabel(question, this);
+    text->setTextFormat(Qt::PlainText);
     text->setAlignment(Qt::AlignCenter);
     text->setWordWrap(true);
     text->setGeometry(du.Rect(11, 6, 256, 23));

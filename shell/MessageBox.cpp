@@ -30,6 +30,8 @@ int Run(QWidget* owner, const QString& text, const QString& caption, MsgIcon ico
         std::initializer_list<ButtonChoice> buttons) {
     QMessageBox box(ToQt(icon), caption.isEmpty() ? AppTitle() : caption, text,
                     QMessageBox::NoButton, owner);
+    // Texts quote file names and clues: shown as written, never as markup.
+    box.setTextFormat(Qt::PlainText);
     QMessageBox::StandardButtons all;
     for (const ButtonChoice& b : buttons) all |= b.button;
     box.setStandardButtons(all);

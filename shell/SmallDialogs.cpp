@@ -63,6 +63,7 @@ QFrame* EtchedFrame(QWidget* parent, const QRect& rect) {
 QLabel* Label(QWidget* parent, const QString& text, const QRect& rect,
               Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment(align);
     label->setGeometry(rect);
     return label;
@@ -334,7 +335,10 @@ void CDefinitionsDlg::OnInitDialog() {
         auto* edit = static_cast<QLineEdit*>(GetDlgItem(id));
         edit->setText(text);
         edit->setCursorPosition(0);
-        edit->setToolTip(text);
+        // A clue comes from a file: its tooltip shows it as written, never
+        // as markup that could load pictures or take the whole screen.
+        edit->setToolTip(text.isEmpty() ? QString()
+                                        : Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal));
     };
     set(IDC_ROW, QString::number(m_nRow));
     set(IDC_COLUMN, QString::number(m_nColumn));

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -9,6 +10,8 @@
 
 #include "ConfirmDlg.h"
 #include "DialogUnits.h"
+#include "MessageBox.h"
+#include "Modal.h"
 #include "SmallDialogs.h"
 
 namespace verbal::test {
@@ -131,6 +134,34 @@ TEST(DefinitionsBox, CornersFollowTheSetting) {
     EXPECT_EQ(box.ItemText(CDefinitionsDlg::IDC_VERT_WORD), "0");
     EXPECT_TRUE(static_cast<QLineEdit*>(box.GetDlgItem(1005))->isReadOnly());
     EXPECT_EQ(box.GetDlgItem(1006)->geometry(), Units().Rect(5, 65, 232, 12));
+}
+
+// Clues and file names come from strangers' files: markup in them is text.
+// A picture of /dev/zero would exhaust memory, a wide one fill the screen.
+TEST(PlainText, CluesAndFileNamesAreNeverMarkup) {
+    const QString hostile = QStringLiteral("<img src=\"/dev/zero\" width=30000> & <b>gras</b>");
+    CDefinitionsDlg box;
+    box.m_strHorizClue = hostile;
+    box.Create(0, QRect(0, 0, 1024, 768));
+    EXPECT_EQ(box.ItemText(CDefinitionsDlg::IDC_HORIZ_CLUE), hostile);
+    const QString tip = box.GetDlgItem(CDefinitionsDlg::IDC_HORIZ_CLUE)->toolTip();
+    EXPECT_FALSE(tip.contains(QStringLiteral("<img"))) << tip.toStdString();
+    EXPECT_TRUE(tip.contains(QStringLiteral("&lt;img src=\"/dev/zero\"")))
+        << tip.toStdString();
+
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    shell::SetModalHook([&](QDialog& d) {
+        if (auto* message = qobject_cast<QMessageBox*>(&d)) {
+            shown = message->text();
+            format = message->textFormat();
+        }
+        return int(QMessageBox::Ok);
+    });
+    ShowMessageBox(nullptr, hostile, QString(), MsgButtons::Ok, MsgIcon::Stop);
+    shell::SetModalHook({});
+    EXPECT_EQ(shown, hostile);
+    EXPECT_EQ(format, Qt::PlainText);
 }
 
 TEST(GridInfoDialog, ShowsEveryMemberInItsControl) {

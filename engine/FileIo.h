@@ -12,8 +12,8 @@ namespace verbal {
 enum class ReadResult { Ok, CannotOpen, TooLarge, ReadError };
 
 // Reads the whole file into |bytes| unless it holds more than |maxBytes|;
-// on TooLarge, |size| still tells how large the file is. A folder cannot be
-// opened.
+// on TooLarge, |size| still tells how large the file is. Only a regular file
+// can be opened: a folder, a FIFO or a device is refused at once.
 ReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<char>& bytes,
                          std::size_t& size);
 // The same for a path as the file system writes it (UTF-8), for tools whose
@@ -21,7 +21,13 @@ ReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vec
 ReadResult ReadNativeFile(const std::string& nativePath, std::size_t maxBytes,
                           std::vector<char>& bytes, std::size_t& size);
 
-// True when the file exists and can be opened for reading.
+// Opens a regular file for reading (UTF-8 path) without ever waiting on a
+// FIFO or a device; -1 for anything else. The caller closes it.
+int OpenRegularFile(const std::string& nativePath);
+// Reads until |maxBytes| or the end of the file; -1 on a read error.
+long ReadUpTo(int fd, char* data, std::size_t maxBytes);
+
+// True when the file is a regular file that can be opened for reading.
 bool FileCanBeRead(const std::string& path);
 
 // Writes |bytes| to |path| without ever losing what was there: the data go to

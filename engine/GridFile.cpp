@@ -38,7 +38,7 @@ struct GridFileData {
 // Returns the reason the data cannot be a grid, or an empty string.
 std::string Check(const GridFileData& d) {
     if (d.gridLast < 5 || d.gridLast > 19 || d.gridLast % 2 == 0)
-        return W("la taille de la grille (") + std::to_string(d.gridLast + 1) +
+        return W("la taille de la grille (") + std::to_string(static_cast<std::int64_t>(d.gridLast) + 1) +
                W(") n'est pas une taille de 6 à 20 cases");
     const int n = d.gridLast + 1;
     for (int r = 0; r < kCells; ++r)

@@ -90,7 +90,10 @@ static int CheckProgramPath(const std::string& program) {
 }
 
 int StartProcess(const std::string& commandLine) {
-    const std::vector<std::string> words = SplitCommandLine(commandLine);
+    return StartProgram(SplitCommandLine(commandLine));
+}
+
+int StartProgram(const std::vector<std::string>& words) {
     if (words.empty() || words[0].empty()) return kStartFileNotFound;
 
     std::vector<std::string> args;

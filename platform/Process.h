@@ -35,4 +35,8 @@ std::string FindProgramInPath(const std::string& name);
 // Returns kStartOk once the program runs, else one of the codes above.
 int StartProcess(const std::string& commandLine);
 
+// The same with the words already apart (Windows-1252 text): nothing in a
+// path, not even a double quote, can split it or join it to another word.
+int StartProgram(const std::vector<std::string>& words);
+
 }  // namespace verbal

@@ -356,9 +356,7 @@ void CPreferencesDlg::OnBrowserHelp() {
 void CPreferencesDlg::OnSiteButton() {
     // The members as they stand: a path typed and not yet applied is not
     // the browser in force.
-    const std::string command =
-        "\"" + m_strBrowserPath + "\" \"" + m_strInstallDir + "enligne.htm\"";
-    const int result = StartProcess(command);
+    const int result = StartProgram({m_strBrowserPath, m_strInstallDir + "enligne.htm"});
     if (result == kStartFileNotFound || result == kStartPathNotFound)
         ShowMessageBox(this,
                        QStringLiteral("Le navigateur html n'a pas été trouvé utilisez le cadre "

@@ -1,9 +1,7 @@
 // The help and site commands: the page of the installation directory in the
 // browser of the settings, started as its own process.
-#include <filesystem>
-#include <fstream>
-
 #include "Codepage.h"
+#include "FileIo.h"
 #include "Process.h"
 #include "SettingsDialogs.h"
 #include "SettingsIo.h"
@@ -30,17 +28,16 @@ void CVerbalineView::OpenHtmlPage(const std::string& page, const std::string& mi
     // Two quoted words, so that blanks in either path do not split it.
     m_strCommandLine = "\"" + m_settings.m_strBrowserPath + "\" \"" + pagePath + "\"";
 
-    std::ifstream file(std::filesystem::path(Cp1252ToUtf8(pagePath)));
-    if (!file) {
+    // A FIFO in place of the page must not freeze the window.
+    if (!FileCanBeRead(pagePath)) {
         // The pages come with the installation: the preferences are where a
         // reset can be asked for.
         ShowSettingsMessage(this, missingText, missingCaption);
         OnViewPreferences();
         return;
     }
-    file.close();
-
-    const int result = StartProcess(m_strCommandLine);
+    // The words go apart to the program: a quote in a path cannot split it.
+    const int result = StartProgram({m_settings.m_strBrowserPath, pagePath});
     if (result == kStartFileNotFound || result == kStartPathNotFound) AskBrowserPath();
 }
 

@@ -1,11 +1,17 @@
 // The view's settings: start-up, the settings file, first run, preferences.
 #include <QWidget>
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "Browser.h"
 #include "Codepage.h"
+#include "FileIo.h"
 #include "Installation.h"
 #include "Paths.h"
 #include "SettingsDialogs.h"
@@ -68,6 +74,33 @@ std::string ReadInstallationIntoCurrentDirectory(QWidget* owner) {
 
 std::string SettingsPathText() { return Utf8ToCp1252(SettingsFilePath().string()); }
 
+// Opens the settings file for writing, never waiting on a FIFO nor writing
+// into a device: -1 unless it is (or, with |create|, becomes) a regular file.
+int OpenSettingsForWriting(const fs::path& path, bool create) {
+    const int fd = ::open(path.c_str(),
+                          O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | (create ? O_CREAT : 0),
+                          0666);
+    if (fd < 0) return -1;
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    return fd;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
 }  // namespace
 
 void CVerbalineView::PreCreateWindow() {
@@ -83,14 +116,17 @@ void CVerbalineView::PreCreateWindow() {
 
 void CVerbalineView::ReadSettings() {
     m_strSettingsPath = SettingsPathText();
-    std::ifstream file(SettingsFilePath(), std::ios::binary);
-    if (!file) {
+    // A FIFO or a device in place of the file is refused at once, like a
+    // missing file: the first-run settings serve.
+    const int fd = OpenRegularFile(SettingsFilePath().string());
+    if (fd < 0) {
         m_bFirstRun = true;
         return;
     }
     std::string bytes(kSettingsFileSize, '\0');
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(file.gcount(), 0)));
+    const long got = ReadUpTo(fd, bytes.data(), bytes.size());
+    ::close(fd);
+    bytes.resize(static_cast<std::size_t>(std::max(got, 0L)));
     // A short file leaves the fields past its end at their first-run values.
     CViewSettings settings = bytes.size() < kSettingsFileSize ? FirstRunSettings(m_strCurrentDir)
                                                               : m_settings;
@@ -102,14 +138,16 @@ void CVerbalineView::WriteSettings() {
     m_strSettingsPath = SettingsPathText();
     // The file is only rewritten, never created here: after a reset it stays
     // away until the next start creates it anew.
-    std::FILE* file = std::fopen(SettingsFilePath().c_str(), "r+b");
-    if (!file) {
+    const int fd = OpenSettingsForWriting(SettingsFilePath(), false);
+    const int openError = fd < 0 ? errno : 0;
+    bool written = false;
+    if (fd >= 0) {
+        written = WriteAll(fd, EncodeSettings(m_settings));
+        written = ::close(fd) == 0 && written;
+    } else if (openError == ENOENT) {
         ShowSettingsMessage(this, SettingsResetMessage(), "");
         return;
     }
-    const std::string bytes = EncodeSettings(m_settings);
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    written = std::fclose(file) == 0 && written;
     if (!written)
         ShowSettingsMessage(this,
                             W("Les paramètres n'ont pas pu être enregistrés dans le fichier ") +
@@ -126,12 +164,11 @@ void CVerbalineView::CreateDefaultSettings() {
     m_strSettingsPath = SettingsPathText();
     MakeSettingsDirectory();
     const fs::path path = SettingsFilePath();
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    bool written = file != nullptr;
-    if (file) {
-        const std::string bytes = EncodeSettings(m_settings);
-        written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-        written = std::fclose(file) == 0 && written;
+    const int fd = OpenSettingsForWriting(path, true);
+    bool written = fd >= 0;
+    if (fd >= 0) {
+        written = ::ftruncate(fd, 0) == 0 && WriteAll(fd, EncodeSettings(m_settings));
+        written = ::close(fd) == 0 && written;
         // A half-written file would be read as settings at the next start.
         if (!written) {
             std::error_code error;

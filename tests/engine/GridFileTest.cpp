@@ -13,6 +13,7 @@
 #include "Archive.h"
 #include "Codepage.h"
 #include "DictWriter.h"
+#include "FileIo.h"
 #include "Documents.h"
 #include "FakeHost.h"
 #include "GridText.h"
@@ -202,6 +203,37 @@ TEST_F(GridFileTest, SavingReplacesTheFileInsteadOfWritingIntoIt) {
     EXPECT_EQ(names, (std::vector<std::string>{"copie.vbg", "dossier.vbg", "grille.vbg"}));
 }
 
+// Saving changes the bytes of the grid, nothing else: its permissions stay,
+// a link stays a link to the saved grid, and the longest name still saves.
+TEST_F(GridFileTest, SavingKeepsPermissionsLinksAndLongNames) {
+    auto doc = PlayedDocument(&host);
+    const std::string path = dir.File("privee.vbg");
+    WriteFile(path, "ancienne grille");
+    ASSERT_EQ(chmod(path.c_str(), 0600), 0);
+    ASSERT_TRUE(doc->SaveGrid(path));
+    struct stat info {};
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+    EXPECT_EQ(ReadFile(path), Bytes(doc->WriteGridBytes()));
+
+    ASSERT_EQ(mkdir(dir.File("rangement").c_str(), 0700), 0);
+    const std::string target = dir.File("rangement/vraie.vbg");
+    WriteFile(target, "ancienne grille");
+    ASSERT_EQ(chmod(target.c_str(), 0640), 0);
+    ASSERT_EQ(symlink("rangement/vraie.vbg", dir.File("lien.vbg").c_str()), 0);
+    ASSERT_TRUE(doc->SaveGrid(dir.File("lien.vbg")));
+    ASSERT_EQ(lstat(dir.File("lien.vbg").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(ReadFile(target), Bytes(doc->WriteGridBytes()));
+    ASSERT_EQ(stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+
+    const std::string longest = dir.File(std::string(251, 'g') + ".vbg");
+    EXPECT_TRUE(doc->SaveGrid(longest));
+    EXPECT_EQ(ReadFile(longest), Bytes(doc->WriteGridBytes()));
+    EXPECT_EQ(host.Count("MessageBox"), 0);
+}
+
 TEST_F(GridFileTest, AnEmptyDocumentIsNotSavedAndTheFileThereIsKept) {
     auto saved = PlayedDocument(&host);
     const std::string path = dir.File("existante.vbg");
@@ -260,6 +292,7 @@ TEST_F(GridFileTest, DamagedFilesGiveOneMessageAndChangeNothing) {
         {with(1200, "\xFF\xFE\xFF"), "illisible"},
         {with(tail, std::string("\xC8\0\0\0", 4)), "taille de la grille (201)"},
         {with(tail, std::string("\x06\0\0\0", 4)), "taille de la grille (7)"},
+        {with(tail, std::string("\xFF\xFF\xFF\x7F", 4)), "taille de la grille (2147483648)"},
         {with(3, std::string(1, static_cast<char>('a' + kOffset))), "ni une lettre"},
         {with(800 + 2 * 20 + 3, "?"), "ni une lettre"},
         {with(26, std::string(1, static_cast<char>('A' + kOffset))), "hors de la grille"},
@@ -293,6 +326,27 @@ TEST_F(GridFileTest, DamagedFilesGiveOneMessageAndChangeNothing) {
     EXPECT_FALSE(fresh->GridReady());
     EXPECT_FALSE(fresh->GridDrawn());
     EXPECT_EQ(fresh->GridSize(), 6);
+}
+
+// Someone may hand over a FIFO or a device under a file's name: a reader
+// that opened it as usual would wait for a writer for ever.
+TEST_F(GridFileTest, SpecialFilesAreRefusedAtOnce) {
+    const std::string fifo = dir.File("tube.vbg");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    auto doc = NewDocument(&host);
+    host.Clear();
+    EXPECT_FALSE(doc->OpenGrid(fifo));
+    EXPECT_EQ(host.messages.size(), 1u);
+    EXPECT_FALSE(doc->GridReady());
+
+    std::vector<char> bytes;
+    std::size_t size = 0;
+    for (const std::string& path : {fifo, std::string("/dev/zero"), std::string("/dev/null")}) {
+        EXPECT_EQ(ReadWholeFile(path, 1000, bytes, size), ReadResult::CannotOpen) << path;
+        EXPECT_FALSE(FileCanBeRead(path)) << path;
+    }
+    WriteFile(dir.File("vrai.dex"), "x");
+    EXPECT_TRUE(FileCanBeRead(dir.File("vrai.dex")));
 }
 
 }  // namespace

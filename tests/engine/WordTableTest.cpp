@@ -1,6 +1,8 @@
 // The dictionary file, the shuffle and the word table, byte for byte.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstring>
 #include <memory>
 #include <string>
@@ -200,8 +202,10 @@ TEST_F(WordTableTest, FilesThatCannotFitAreRefusedBeforeTheBufferIsTouched) {
     std::memset(table->m_szDictionary, 'q', 16);
 
     EXPECT_EQ(LoadFile(path), "introuvable");
-    // A folder is no dictionary either.
+    // A folder is no dictionary either, nor a FIFO (refused without waiting).
     EXPECT_EQ(LoadFile(dir.Path()), "introuvable");
+    ASSERT_EQ(mkfifo(dir.File("Tube.lex").c_str(), 0600), 0);
+    EXPECT_EQ(LoadFile(dir.File("Tube.lex")), "introuvable");
 
     // One byte too many for the table's additions.
     WriteFile(path, std::string(kDictionarySize - kTableAdditions + 1,

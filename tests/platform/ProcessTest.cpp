@@ -50,6 +50,16 @@ TEST_F(StartProcessTest, StartsTheProgramWithItsPage) {
     EXPECT_EQ(RecordedArguments(), "/srv/aide \xC3\xA9t\xC3\xA9.htm\n");
 }
 
+// An installation path with a double quote in it: as one command line it
+// would split; as a list of words it reaches the program whole.
+TEST_F(StartProcessTest, WordsGivenApartAreNeverSplit) {
+    const fs::path script = RecorderScript("nav \"rapide\"");
+    EXPECT_EQ(StartProgram({script.string(), "/srv/jeux \"x\"/aide.htm"}), kStartOk);
+    EXPECT_EQ(RecordedArguments(), "/srv/jeux \"x\"/aide.htm\n");
+    EXPECT_EQ(StartProgram({(m_dir / "absent \"a\"/nav").string(), "p.htm"}), kStartPathNotFound);
+    EXPECT_EQ(StartProgram({}), kStartFileNotFound);
+}
+
 TEST_F(StartProcessTest, BareNameIsFoundInPath) {
     RecorderScript("recorder");
     EnvOverride path("PATH", m_dir.Path() + ":/usr/bin:/bin");

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <sys/stat.h>
 #include <filesystem>
 #include <memory>
 
@@ -235,6 +236,23 @@ TEST_F(ViewSettingsFile, AFileThatCannotBeWrittenIsTold) {
     EXPECT_EQ(dialogs.Messages(),
               (std::vector<std::string>{"Les paramètres n'ont pas pu être enregistrés dans le fichier " +
                                         sandbox.SettingsFile() + "."}));
+}
+
+// A FIFO in place of verbal.ini neither freezes the start nor the saving:
+// the defaults serve, each failure is told, and the FIFO stays.
+TEST_F(ViewSettingsFile, AFifoInPlaceOfTheFileIsNeverWaitedOn) {
+    fs::create_directories(fs::path(sandbox.SettingsFile()).parent_path());
+    ASSERT_EQ(mkfifo(sandbox.SettingsFile().c_str(), 0600), 0);
+    auto view = MakeView();
+    ASSERT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_EQ(dialogs.calls[0].caption, "PARAMETRES D'INITIALISTION");
+    EXPECT_EQ(view->m_settings.m_strSoundFile[0], m_install + "/zip.wav");
+    dialogs.calls.clear();
+    view->WriteSettings();
+    EXPECT_EQ(dialogs.Messages(),
+              (std::vector<std::string>{"Les paramètres n'ont pas pu être enregistrés dans le fichier " +
+                                        sandbox.SettingsFile() + "."}));
+    EXPECT_TRUE(fs::is_fifo(sandbox.SettingsFile()));
 }
 
 }  // namespace

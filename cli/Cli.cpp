@@ -18,9 +18,11 @@ namespace {
 const char* const kUsage =
     "Utilisation :\n"
     "  verbal-cli generate --size N --quality Q [--dict FICHIER.lex] [--seed S]\n"
-    "                      [--out FICHIER.vbg]\n"
+    "                      [--out FICHIER.vbg] [--timeout SECONDES]\n"
     "      calcule une grille de N x N cases (N pair, de 6 à 20) de qualité Q (0 à 3)\n"
-    "      et l'affiche avec ses définitions ; --out FICHIER.vbg l'enregistre.\n"
+    "      et l'affiche avec ses définitions ; --out FICHIER.vbg l'enregistre ;\n"
+    "      --timeout arrête le calcul après SECONDES secondes (120 par défaut,\n"
+    "      0 pour ne jamais l'arrêter).\n"
     "  verbal-cli show FICHIER.vbg\n"
     "      affiche une grille enregistrée : la grille du joueur, la solution et les\n"
     "      définitions.\n";
@@ -33,10 +35,14 @@ struct GenerateOptions {
     std::string dict;
     std::optional<std::int64_t> seed;
     std::string out;
+    int timeout = 120;  // seconds; 0 for none
 };
 
+// Digits only: no sign, no blank, nothing after.
 bool ParseInt(const std::string& text, long long low, long long high, long long& value) {
     if (text.empty() || text.size() > 18) return false;
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
     std::size_t used = 0;
     try {
         value = std::stoll(text, &used);
@@ -51,6 +57,10 @@ bool ParseGenerate(const std::vector<std::string>& args, GenerateOptions& option
                    std::ostream& err) {
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& name = args[i];
+        if (name.compare(0, 2, "--") != 0) {
+            err << "Argument inattendu : " << Printable(name) << "\n" << kUsage;
+            return false;
+        }
         if (i + 1 >= args.size()) {
             err << "Option " << name << " sans valeur.\n" << kUsage;
             return false;
@@ -59,13 +69,13 @@ bool ParseGenerate(const std::vector<std::string>& args, GenerateOptions& option
         long long number = 0;
         if (name == "--size") {
             if (!ParseInt(value, 6, 20, number) || number % 2 != 0) {
-                err << "Taille invalide : " << value << " (un nombre pair de 6 à 20).\n";
+                err << "Taille invalide : " << Printable(value) << " (un nombre pair de 6 à 20).\n";
                 return false;
             }
             options.size = static_cast<int>(number);
         } else if (name == "--quality") {
             if (!ParseInt(value, 0, 3, number)) {
-                err << "Qualité invalide : " << value << " (de 0 à 3).\n";
+                err << "Qualité invalide : " << Printable(value) << " (de 0 à 3).\n";
                 return false;
             }
             options.quality = static_cast<int>(number);
@@ -75,16 +85,35 @@ bool ParseGenerate(const std::vector<std::string>& args, GenerateOptions& option
             options.out = value;
         } else if (name == "--seed") {
             if (!ParseInt(value, 0, 4294967295LL, number)) {
-                err << "Graine invalide : " << value << " (un entier de 0 à 4294967295).\n";
+                err << "Graine invalide : " << Printable(value) << " (un entier de 0 à 4294967295).\n";
                 return false;
             }
             options.seed = number;
+        } else if (name == "--timeout") {
+            if (!ParseInt(value, 0, 86400, number)) {
+                err << "Délai invalide : " << Printable(value)
+                    << " (un nombre de secondes de 0 à 86400, 0 pour aucun délai).\n";
+                return false;
+            }
+            options.timeout = static_cast<int>(number);
         } else {
-            err << "Option inconnue : " << name << "\n" << kUsage;
+            err << "Option inconnue : " << Printable(name) << "\n" << kUsage;
             return false;
         }
     }
     return true;
+}
+
+// The document keeps its paths in Windows-1252, as its files do. A name with
+// a character outside that code page would silently become another file's
+// name ("?mega.vbg"): it is refused before anything is read or written.
+bool ToStoredPath(const std::string& utf8, std::string& stored, std::ostream& err) {
+    stored = Utf8ToCp1252(utf8);
+    if (Cp1252ToUtf8(stored) == utf8) return true;
+    err << "Le nom « " << Printable(utf8)
+        << " » contient des caractères que les grilles ne savent pas enregistrer (hors du jeu "
+           "Windows-1252). Renommez le fichier ou choisissez un autre nom.\n";
+    return false;
 }
 
 void PrintClues(const CVerbalineDoc& doc, std::ostream& out) {
@@ -93,12 +122,12 @@ void PrintClues(const CVerbalineDoc& doc, std::ostream& out) {
     for (int r = 1; r <= n; ++r)
         for (const LineWord& word : doc.Words(Direction::Across, r))
             out << "  Ligne " << r << ", mot " << word.number << " (" << word.word << ") : "
-                << Cp1252ToUtf8(doc.Clue(Direction::Across, r, word.number)) << "\n";
+                << Printable(Cp1252ToUtf8(doc.Clue(Direction::Across, r, word.number))) << "\n";
     out << "Verticalement\n";
     for (int c = 1; c <= n; ++c)
         for (const LineWord& word : doc.Words(Direction::Down, c))
             out << "  Colonne " << c << ", mot " << word.number << " (" << word.word << ") : "
-                << Cp1252ToUtf8(doc.Clue(Direction::Down, c, word.number)) << "\n";
+                << Printable(Cp1252ToUtf8(doc.Clue(Direction::Down, c, word.number))) << "\n";
 }
 
 int Generate(const std::vector<std::string>& args, const std::string& installDir,
@@ -117,31 +146,42 @@ int Generate(const std::vector<std::string>& args, const std::string& installDir
 
     // What the new-grid dialog would hand the document.
     CNewGridData choice;
-    choice.m_strDictPath = Utf8ToCp1252(options.dict);
+    std::string outPath;
+    if (!ToStoredPath(options.dict, choice.m_strDictPath, err)) return 1;
+    if (!options.out.empty() && !ToStoredPath(options.out, outPath, err)) return 1;
     choice.m_strDefsPath = choice.MakeDefsPath();
     choice.MakeDictName();
     choice.m_nGridLast = options.size - 1;
     choice.m_nQuality = options.quality;
-    if (!FileCanBeRead(choice.m_strDefsPath)) {
-        err << Cp1252ToUtf8(text::kNoDefinitionsFile) << " (" << Cp1252ToUtf8(choice.m_strDefsPath)
-            << ")\n";
+    const std::string problem = text::DefinitionsFileProblem(choice.m_strDefsPath);
+    if (!problem.empty()) {
+        err << Printable(Cp1252ToUtf8(problem));
+        if (problem == text::kNoDefinitionsFile)
+            err << " (" << Printable(Cp1252ToUtf8(choice.m_strDefsPath)) << ")";
+        err << "\n";
         return 1;
     }
 
     ConsoleHost::InstallInterruptHandler();
+    if (options.timeout > 0)
+        host.SetTimeLimit(std::chrono::seconds(options.timeout));
     const auto start = std::chrono::steady_clock::now();
     doc->Compute(choice);
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - start);
     if (!doc->GridReady()) {
-        if (doc->DictionaryOpened() && host.MessagesShown() == 0)
+        if (host.TimedOut())
+            err << "Calcul arrêté : aucune grille trouvée en " << options.timeout
+                << (options.timeout > 1 ? " secondes" : " seconde")
+                << " (voir --timeout).\n";
+        else if (doc->DictionaryOpened() && host.MessagesShown() == 0)
             err << "Calcul interrompu : aucune grille.\n";
         return 1;
     }
 
     for (const std::string& row : SolutionRows(*doc)) out << row << "\n";
     PrintClues(*doc, out);
-    if (!options.out.empty() && !doc->SaveGrid(Utf8ToCp1252(options.out))) return 1;
+    if (!options.out.empty() && !doc->SaveGrid(outPath)) return 1;
     out << elapsed.count() << " ms, " << doc->SearchStats().columnChecks << " tests de colonnes, "
         << doc->SearchStats().rowsFilled << " lignes remplies, " << doc->CountBlackSquares()
         << " cases noires\n";
@@ -156,11 +196,14 @@ int Show(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     ConsoleHost host(err);
     auto doc = std::make_unique<CVerbalineDoc>(&host);
     doc->OnNewDocument();
-    if (!doc->OpenGrid(Utf8ToCp1252(args[1]))) return 1;
+    std::string path;
+    if (!ToStoredPath(args[1], path, err)) return 1;
+    if (!doc->OpenGrid(path)) return 1;
 
     const int n = doc->GridSize();
     const int quality = doc->Quality();
-    out << "Grille de " << n << " x " << n << ", dictionnaire " << Cp1252ToUtf8(doc->DictName())
+    out << "Grille de " << n << " x " << n << ", dictionnaire "
+        << Printable(Cp1252ToUtf8(doc->DictName()))
         << ", qualité " << quality << " (" << kQualityNames[quality] << ")\n";
     out << "Joueur" << std::string(static_cast<std::size_t>(std::max(n - 6, 0)) + 2, ' ')
         << "Solution\n";
@@ -184,14 +227,26 @@ int Run(const std::vector<std::string>& args, const std::string& installDir, std
         err << kUsage;
         return 2;
     }
-    if (args[0] == "generate") return Generate(args, installDir, out, err);
-    if (args[0] == "show") return Show(args, out, err);
-    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    int status = 2;
+    if (args[0] == "generate") {
+        status = Generate(args, installDir, out, err);
+    } else if (args[0] == "show") {
+        status = Show(args, out, err);
+    } else if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         out << kUsage;
-        return 0;
+        status = 0;
+    } else {
+        err << "Commande inconnue : " << Printable(args[0]) << "\n" << kUsage;
+        return 2;
     }
-    err << "Commande inconnue : " << args[0] << "\n" << kUsage;
-    return 2;
+    // A full disk or a closed pipe: what was asked for was not printed.
+    out.flush();
+    if (!out) {
+        err << "Erreur d'écriture sur la sortie standard : le résultat n'a pas pu être écrit "
+               "en entier.\n";
+        return 1;
+    }
+    return status;
 }
 
 }  // namespace verbal::cli

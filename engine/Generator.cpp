@@ -44,7 +44,22 @@ void CVerbalineDoc::ResetGrid() {
     m_bShowSolution = false;
 }
 
+CVerbalineDoc::Before CVerbalineDoc::TakeBefore() const {
+    return Before{m_grid, m_strDictPath, m_strDefsPath, m_bGridDrawn, m_bShowSolution,
+                  m_bTranspose};
+}
+
+void CVerbalineDoc::GiveBack(const Before& before) {
+    m_grid = before.grid;
+    m_strDictPath = before.dictPath;
+    m_strDefsPath = before.defsPath;
+    m_bGridDrawn = before.gridDrawn;
+    m_bShowSolution = before.showSolution;
+    m_bTranspose = before.transpose;
+}
+
 void CVerbalineDoc::PumpMessages() {
+    ++m_nPumps;
     if (!m_pHost) return;
     if (m_pHost->CheckStop()) m_bStopRequested = true;
     if (m_bStopRequested && !m_bWaitBoxShown) {
@@ -102,15 +117,27 @@ void CVerbalineDoc::GenerateGrid() {
             m_pHost->CreateWaitBox();
         }
         PrepareWordTable();
-        ValidateWordTable();  // a table with a missing length still gets searched
-        ResetGrid();
+        // A table with a length missing, or words the search cannot place,
+        // would make the search run for ever: the computation ends here and
+        // the document is as it was before the command.
+        const bool valid = ValidateWordTable() != 0;
+        if (valid) ResetGrid();
         if (m_pHost) {
             m_pHost->DestroyWaitBox();
             m_pHost->EndWaitCursor();
-            m_pHost->CreateStopBox();
+            if (valid) m_pHost->CreateStopBox();
         }
 
-        if (RowLoop()) {
+        if (!valid) {
+            if (m_before) {
+                GiveBack(*m_before);
+                m_before.reset();  // tells the caller that nothing changed
+            } else {
+                ResetGrid();
+                m_bGridDrawn = false;
+            }
+            if (m_pHost) m_pHost->InvalidateAll(true);
+        } else if (RowLoop()) {
             if (m_bTranspose) m_grid.TransposeGrid();
             m_grid.BuildTransposed();
             m_grid.CopyBlackSquares();
@@ -142,10 +169,22 @@ int CVerbalineDoc::RowLoop() {
     int deepest = 0;
     int failures = 0;
     int r = 1;
+    // Passes since the search last polled the stop box: a dictionary whose
+    // rows never come to a column test must not make the search deaf.
+    std::uint64_t pumpsSeen = m_nPumps;
+    int quietPasses = 0;
     for (;;) {
         if (deepest < r) {
             deepest = r;
             failures = 0;
+        }
+        if (pumpsSeen != m_nPumps) {
+            pumpsSeen = m_nPumps;
+            quietPasses = 0;
+        } else if (++quietPasses >= CGridSearch::kPumpEvery) {
+            PumpMessages();
+            pumpsSeen = m_nPumps;
+            quietPasses = 0;
         }
         if (m_bStopRequested) return 0;
 
@@ -226,7 +265,12 @@ int CVerbalineDoc::BuildClues() {
             return 0;
     }
     m_definitions.TakeDefinitionsBytes(bytes.data(), size);
-    m_definitions.LookUpAllClues(m_grid, m_search.m_bSearchIndexes, [this] {
+    // Once per grid: an empty or foreign definitions file would otherwise
+    // raise one modal box per word.
+    bool told = false;
+    m_definitions.LookUpAllClues(m_grid, m_search.m_bSearchIndexes, [this, &told] {
+        if (told) return;
+        told = true;
         Message(W(kNotFoundText), W(kNotFoundCaption), MsgButtons::Ok, MsgIcon::None,
                 MsgOwner::View);
     });

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "Codepage.h"
 #include "FileIo.h"
 
 namespace verbal {
@@ -11,6 +15,19 @@ const char* const kAppTitle = "Verbaline 2000";
 const char* const kNoDefinitionsFile =
     "Le fichier contenant les definitions de ce dictionnaire n'existe pas. "
     "Choisissez un autre dictionnaire.";
+
+std::string DefinitionsFileProblem(const std::string& defsPath) {
+    const int fd = OpenRegularFile(NativePath(defsPath));
+    if (fd < 0) return kNoDefinitionsFile;
+    struct stat info {};
+    const bool sized = fstat(fd, &info) == 0;
+    ::close(fd);
+    if (sized && info.st_size > kDefinitionsSize)
+        return W("Le fichier des définitions (") + defsPath +
+               W(") est trop volumineux : il dépasse 4 000 000 octets. Choisissez un autre "
+                 "dictionnaire.");
+    return std::string();
+}
 }  // namespace text
 
 CVerbalineDoc::CVerbalineDoc(IDocumentHost* host) : m_pHost(host) {
@@ -64,6 +81,7 @@ void CVerbalineDoc::OnCalculer() {
     dlg.MakeDictName();
     if (!m_pHost || !m_pHost->RunNewGridDialog(dlg)) return;
 
+    m_before = TakeBefore();
     m_grid.m_nQuality = dlg.m_nQuality;
     m_grid.m_nGridLast = dlg.m_nGridLast;
     m_strDictPath = dlg.m_strDictPath;
@@ -71,19 +89,22 @@ void CVerbalineDoc::OnCalculer() {
     m_grid.m_strDictName = dlg.m_strDictName;
 
     // Never compute a grid whose clues could not be found afterwards.
-    if (!FileCanBeRead(m_strDefsPath)) {
-        Message(text::kNoDefinitionsFile, text::kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation,
-                MsgOwner::App);
+    const std::string problem = text::DefinitionsFileProblem(m_strDefsPath);
+    if (!problem.empty()) {
+        Message(problem, text::kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation, MsgOwner::App);
         return;
     }
 
     m_bGridDrawn = true;
     m_pHost->RedrawAllNow();
     GenerateGrid();
-    SetModifiedFlag();
+    // A dictionary refused before the search gave the grid back unchanged.
+    if (m_before) SetModifiedFlag();
+    m_before.reset();
 }
 
 void CVerbalineDoc::Compute(const CNewGridData& choice) {
+    m_before = TakeBefore();
     m_grid.m_nQuality = choice.m_nQuality;
     m_grid.m_nGridLast = choice.m_nGridLast;
     m_strDictPath = choice.m_strDictPath;
@@ -91,6 +112,7 @@ void CVerbalineDoc::Compute(const CNewGridData& choice) {
     m_grid.m_strDictName = choice.m_strDictName;
     m_bGridDrawn = true;
     GenerateGrid();
+    m_before.reset();
 }
 
 // ---------------------------------------------------------------------------

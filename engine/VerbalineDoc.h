@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ namespace verbal {
 namespace text {
 extern const char* const kAppTitle;
 extern const char* const kNoDefinitionsFile;
+// Why the definitions file cannot serve a grid: missing or not a regular
+// file (kNoDefinitionsFile), or too large for its buffer. Empty when it can.
+std::string DefinitionsFileProblem(const std::string& defsPath);
 }  // namespace text
 
 // What the document takes from the settings of its window: the view hands it
@@ -150,6 +154,18 @@ protected:
     void RequestStop() { m_bStopRequested = true; }
 
 private:
+    // What a computation that is refused before its search gives back.
+    struct Before {
+        CGrid grid;
+        std::string dictPath;
+        std::string defsPath;
+        bool gridDrawn = false;
+        bool showSolution = false;
+        bool transpose = false;
+    };
+    Before TakeBefore() const;
+    void GiveBack(const Before& before);
+
     // The generator (Generator.cpp).
     void GenerateGrid();
     bool LoadDictionary();
@@ -157,7 +173,9 @@ private:
     int ValidateWordTable();
     int RowLoop();  // 1 on success, 0 when stopped
     void ResetGrid();
-    void PumpMessages();  // every 500 column tests
+    // Every 500 column tests, and every 500 passes of the row loop that
+    // meet none (a dictionary whose words never reach a column test).
+    void PumpMessages();
     int BuildClues();
 
     int Message(const std::string& text, const std::string& caption, MsgButtons buttons,
@@ -185,6 +203,8 @@ private:
     bool m_bTranspose = false;
     bool m_bStopRequested = false;
     bool m_bWaitBoxShown = false;
+    std::uint64_t m_nPumps = 0;
+    std::optional<Before> m_before;
 };
 
 }  // namespace verbal

@@ -1,12 +1,18 @@
 // verbal-cli as a person uses it: arguments in, text and an exit status out.
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "Cli.h"
+#include "ConsoleHost.h"
 #include "DictWriter.h"
+#include "Limits.h"
+
+#include <sys/stat.h>
 
 namespace verbal::test {
 namespace {
@@ -63,6 +69,17 @@ TEST(CliGenerate, RefusesBadArgumentsInFrench) {
     EXPECT_NE(RunCli({"generate", "--seed", "-1"}).err.find("Graine invalide"), std::string::npos);
     EXPECT_NE(RunCli({"generate", "--size"}).err.find("sans valeur"), std::string::npos);
     EXPECT_NE(RunCli({"generate", "--taille", "6"}).err.find("Option inconnue"), std::string::npos);
+    EXPECT_NE(RunCli({"generate", "--size", " 8"}).err.find("Taille invalide"), std::string::npos);
+    EXPECT_NE(RunCli({"generate", "--size", "+8"}).err.find("Taille invalide"), std::string::npos);
+    EXPECT_NE(RunCli({"generate", "--size", "8 "}).err.find("Taille invalide"), std::string::npos);
+    // A stray word is not taken for an option without its value.
+    EXPECT_NE(RunCli({"generate", "8"}).err.find("Argument inattendu : 8"), std::string::npos);
+    EXPECT_NE(RunCli({"generate", "--size", "8", "grille.vbg"}).err.find("Argument inattendu"),
+              std::string::npos);
+    EXPECT_NE(RunCli({"generate", "--timeout", "-1"}).err.find("Délai invalide"),
+              std::string::npos);
+    EXPECT_NE(RunCli({"generate", "--timeout", "dix"}).err.find("Délai invalide"),
+              std::string::npos);
     EXPECT_EQ(RunCli({"dessine"}).status, 2);
     EXPECT_EQ(RunCli({}).status, 2);
 }
@@ -81,6 +98,48 @@ TEST(CliGenerate, AMissingDictionaryIsReportedWithItsMessage) {
     EXPECT_EQ(r2.status, 1);
     EXPECT_NE(r2.err.find("Erreur d'ouverture de fichier!"), std::string::npos);
     EXPECT_EQ(r2.out, "");
+}
+
+// The definitions file is checked before the search: a grid is never
+// computed for clues that cannot be read, nor does a FIFO make it wait.
+TEST(CliGenerate, DefinitionsThatCannotServeAreRefusedBeforeComputing) {
+    TempDir dir;
+    WriteFile(dir.File("Petit.lex"), ReadFile(SmallDictionaryPath()));
+    WriteFile(dir.File("Petit.dex"), std::string(kDefinitionsSize + 1, 'x'));
+    const std::vector<std::string> args = {"generate", "--size", "6", "--dict", dir.File("Petit.lex")};
+    const Result big = RunCli(args);
+    EXPECT_EQ(big.status, 1);
+    EXPECT_EQ(big.out, "");
+    EXPECT_NE(big.err.find("est trop volumineux"), std::string::npos) << big.err;
+
+    std::remove(dir.File("Petit.dex").c_str());
+    ASSERT_EQ(mkfifo(dir.File("Petit.dex").c_str(), 0600), 0);
+    const Result fifo = RunCli(args);
+    EXPECT_EQ(fifo.status, 1);
+    EXPECT_NE(fifo.err.find("n'existe pas"), std::string::npos) << fifo.err;
+}
+
+// "Ωmega.vbg" must never become "?mega.vbg", another person's grid.
+TEST(CliGenerate, NamesOutsideTheGridsCodePageAreRefusedBeforeAnyWrite) {
+    TempDir dir;
+    WriteFile(dir.File("?mega.vbg"), "ne pas toucher");
+    const Result made = RunCli({"generate", "--size", "6", "--quality", "0", "--seed", "1",
+                                "--dict", SmallDictionaryPath(), "--out", dir.File("Ωmega.vbg")});
+    EXPECT_EQ(made.status, 1);
+    EXPECT_EQ(made.out, "");
+    EXPECT_NE(made.err.find("Ωmega.vbg » contient des caractères"), std::string::npos) << made.err;
+    EXPECT_EQ(ReadFile(dir.File("?mega.vbg")), "ne pas toucher");
+
+    WriteFile(dir.File("??????.vbg"), "pas celle-ci");
+    const Result shown = RunCli({"show", dir.File("Москва.vbg")});
+    EXPECT_EQ(shown.status, 1);
+    EXPECT_NE(shown.err.find("Москва.vbg » contient des caractères"), std::string::npos);
+
+    // Accented names of the code page are kept as they are.
+    const Result accented = RunCli({"generate", "--size", "6", "--quality", "0", "--seed", "1",
+                                    "--dict", SmallDictionaryPath(), "--out", dir.File("Été.vbg")});
+    EXPECT_EQ(accented.status, 0) << accented.err;
+    EXPECT_EQ(RunCli({"show", dir.File("Été.vbg")}).status, 0);
 }
 
 TEST(CliShow, ShowsASavedGridAndRefusesADamagedOne) {
@@ -110,6 +169,73 @@ TEST(CliShow, ShowsASavedGridAndRefusesADamagedOne) {
                                " » : le fichier est trop court."),
               std::string::npos);
     EXPECT_EQ(RunCli({"show"}).status, 2);
+}
+
+// A search that finds nothing must end: on Ctrl+C, on SIGTERM, and by
+// itself once the time limit has passed.
+TEST(CliGenerate, InterruptionsAndTheTimeLimitStopTheSearch) {
+    std::ostringstream err;
+    cli::ConsoleHost host(err);
+    EXPECT_FALSE(host.CheckStop());
+    host.SetTimeLimit(std::chrono::milliseconds(0));
+    EXPECT_TRUE(host.CheckStop());
+    EXPECT_TRUE(host.TimedOut());
+    host.SetTimeLimit(std::chrono::hours(1));
+    EXPECT_FALSE(host.CheckStop());
+    EXPECT_FALSE(host.TimedOut());
+
+    cli::ConsoleHost::InstallInterruptHandler();
+    std::raise(SIGTERM);
+    EXPECT_TRUE(host.CheckStop());
+    EXPECT_FALSE(host.TimedOut());
+    EXPECT_FALSE(host.CheckStop()) << "one press stops one search";
+
+    // Pressed before the first poll: no grid, a French line, a failure.
+    cli::ConsoleHost::RequestStop();
+    const Result r = RunCli({"generate", "--size", "6", "--quality", "0", "--seed", "1", "--dict",
+                             SmallDictionaryPath()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Calcul interrompu : aucune grille.\n");
+}
+
+// Names and clues come from files: an escape sequence in them must reach
+// the terminal as text, not as a command to it.
+TEST(CliShow, ControlCharactersAreShownEscaped) {
+    EXPECT_EQ(cli::Printable("a\x1b[2Jb\tc\x7f"), "a\\x1B[2Jb\\x09c\\x7F");
+    EXPECT_EQ(cli::Printable("\xc2\x9b" "31m"), "\\u009B31m");  // the one-byte CSI
+    EXPECT_EQ(cli::Printable("Été « œ » €"), "Été « œ » €");
+
+    TempDir dir;
+    const std::string path = dir.File("a\x1b]0;titre\x07.vbg");
+    WriteFile(path, "court");
+    const Result r = RunCli({"show", path});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.find('\x1b'), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("a\\x1B]0;titre\\x07.vbg"), std::string::npos) << r.err;
+}
+
+// A stream that takes no byte, as standard output on a full disk.
+class FullDisk : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(CliShow, AnOutputThatCannotBeWrittenIsAFailure) {
+    TempDir dir;
+    const std::string path = dir.File("grille.vbg");
+    ASSERT_EQ(RunCli({"generate", "--size", "6", "--quality", "0", "--seed", "1", "--dict",
+                      SmallDictionaryPath(), "--out", path})
+                  .status,
+              0);
+    FullDisk full;
+    std::ostream out(&full);
+    std::ostringstream err;
+    EXPECT_EQ(cli::Run({"show", path}, "/nowhere", out, err), 1);
+    EXPECT_NE(err.str().find("Erreur d'écriture sur la sortie standard"), std::string::npos);
+    std::ostream help(&full);
+    EXPECT_EQ(cli::Run({"--help"}, "/nowhere", help, err), 1);
 }
 
 }  // namespace

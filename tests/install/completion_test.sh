@@ -31,9 +31,9 @@ expect() {
 # Commands, then the options of generate that are not given yet.
 expect "--help|generate|help|show" ""
 expect "generate" g
-expect "--dict|--out|--quality|--seed|--size" generate ""
+expect "--dict|--out|--quality|--seed|--size|--timeout" generate ""
 expect "--quality" generate --size 10 --q
-expect "--dict|--out|--seed" generate --size 10 --quality 2 ""
+expect "--dict|--out|--seed|--timeout" generate --size 10 --quality 2 ""
 expect "" bogus ""
 expect "" --help ""
 # The values an option takes.
@@ -41,6 +41,7 @@ expect "10|12|14|16|18|20|6|8" generate --size ""
 expect "10|12|14|16|18" generate --size 1
 expect "0|1|2|3" generate --quality ""
 expect "" generate --seed ""
+expect "" generate --timeout ""
 # Files by extension, in either case, and the directories to reach them;
 # names with blanks stay whole.
 expect "F.LEX|dicos dossier|e.lex|grilles" generate --dict ""

@@ -47,7 +47,10 @@ CViewSettings FirstRunSettings(const std::string& currentDir) {
     // beside this one.
     std::string browser = FindBrowserForExtension(".htm");
     if (browser == kBrowserNotFound) browser = FindBrowserForExtension(".html");
-    if (browser != kBrowserNotFound) s.m_strBrowserPath = browser;
+    // One whose path does not fit its field would be stored cut: the shipped
+    // browser stays.
+    if (browser != kBrowserNotFound && browser.size() <= kSettingsTextSize)
+        s.m_strBrowserPath = browser;
     return s;
 }
 

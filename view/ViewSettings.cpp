@@ -1,5 +1,7 @@
 #include "ViewSettings.h"
 
+#include "SettingsFile.h"
+
 namespace verbal {
 
 CViewSettings CViewSettings::FirstRun(const std::string& installDir) {
@@ -14,6 +16,15 @@ CViewSettings CViewSettings::FirstRun(const std::string& installDir) {
     // The help browser shipped beside the program, until one registered for
     // HTML pages is looked for.
     s.m_strBrowserPath = dir + "helpview";
+    // A field of the settings file holds 100 bytes: a path cut there would
+    // name another file. Inside a long installation folder the paths are
+    // kept relative to it, since the program runs in that folder.
+    if (dir.size() + 12 > kSettingsTextSize) {  // "victoire.wav", the longest name
+        for (std::string* path : {&s.m_strInstallDir, &s.m_strDictionaryPath,
+                                  &s.m_strDefinitionsPath, &s.m_strBrowserPath})
+            *path = "./" + path->substr(dir.size());
+        for (std::string& sound : s.m_strSoundFile) sound = "./" + sound.substr(dir.size());
+    }
     return s;
 }
 

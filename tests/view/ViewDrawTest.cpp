@@ -9,6 +9,7 @@
 #include "Documents.h"
 #include "FakeHost.h"
 #include "GridText.h"
+#include "SettingsFile.h"
 #include "VerbalineDoc.h"
 #include "VerbalineView.h"
 
@@ -203,6 +204,26 @@ TEST(ViewSettings, FirstRunPutsEveryFileInTheInstallationDirectory) {
     EXPECT_EQ(s.m_clrScreenBackground, 0x008000u);
     EXPECT_EQ(s.m_clrInnerFrame, 0x00FFFFu);
     EXPECT_EQ(s.m_clrOuterFrame, 0x0000FFu);
+}
+
+// An installation folder too long for the settings file's 100-byte fields:
+// the paths are stored relative to it, never cut.
+TEST(ViewSettings, FirstRunInALongFolderStoresPathsRelativeToIt) {
+    const std::string longDir = "/opt/" + std::string(86, 'v') + "/lib/verbal";
+    ASSERT_EQ(longDir.size(), 102u);
+    const CViewSettings s = CViewSettings::FirstRun(longDir);
+    EXPECT_EQ(s.m_strDictionaryPath, "./Standard.lex");
+    EXPECT_EQ(s.m_strDefinitionsPath, "./Standard.dex");
+    EXPECT_EQ(s.m_strSoundFile[5], "./victoire.wav");
+    EXPECT_EQ(s.m_strBrowserPath, "./helpview");
+    EXPECT_EQ(s.m_strInstallDir, "./");
+    CViewSettings read;
+    DecodeSettings(EncodeSettings(s), read);
+    EXPECT_EQ(read.m_strDictionaryPath, "./Standard.lex");
+    EXPECT_EQ(read.m_strSoundFile[0], "./zip.wav");
+    // 88 bytes and its name still fit whole.
+    const std::string fits = "/opt/" + std::string(82, 'v');
+    EXPECT_EQ(CViewSettings::FirstRun(fits).m_strSoundFile[5], fits + "/victoire.wav");
 }
 
 }  // namespace

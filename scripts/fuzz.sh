@@ -35,4 +35,6 @@ run() {
 }
 run GridFileFuzz "$root/tests/fuzz/corpus/grid"
 run DictionaryFuzz "$root/tests/fuzz/corpus/dict" "$root/tests/fuzz/corpus/defs"
+run GenerationFuzz "$root/tests/fuzz/corpus/dict"
+run SettingsFuzz "$root/tests/fuzz/corpus/settings"
 echo "Fuzzing terminé sans problème."

@@ -1,0 +1,81 @@
+// Any bytes as a dictionary, through a whole computation as the window
+// runs it: load, validation, row loop, clues. The host presses the stop
+// button after a fixed number of polls, so every input ends; a dictionary
+// that would keep the search from polling hangs here and is a finding.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "DocumentHost.h"
+#include "VerbalineDoc.h"
+
+namespace {
+
+class StoppingHost : public verbal::IDocumentHost {
+public:
+    int polls = 0;
+    int MessageBox(const verbal::MessageBoxRequest&) override { return verbal::IDOK; }
+    void InvalidateAll(bool) override {}
+    void RedrawAllNow() override {}
+    void GridChanged(bool) override {}
+    void ProgressChanged(int) override {}
+    bool RunRecalcConfirm() override { return true; }
+    bool RunNewGridDialog(verbal::CNewGridData&) override { return true; }
+    bool RunEraseConfirm() override { return true; }
+    void RunSolutionChoice(int&) override {}
+    void RunGridInfo(const verbal::CGridInfoData&) override {}
+    void CreateStopBox() override {}
+    void DestroyStopBox() override {}
+    // 40 polls: about 20 000 column tests, or 20 000 quiet passes.
+    bool CheckStop() override { return ++polls >= 40; }
+    void CreateWaitBox() override {}
+    void DestroyWaitBox() override {}
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    void PlaySoundFile(const std::string&) override {}
+    std::int64_t CurrentTimeSeconds() override { return 7; }
+};
+
+std::string Folder() {
+    static const std::string folder = [] {
+        char pattern[] = "/tmp/verbal-fuzz-XXXXXX";
+        const char* made = mkdtemp(pattern);
+        if (!made) std::abort();
+        return std::string(made);
+    }();
+    return folder;
+}
+
+void Write(const std::string& path, const std::uint8_t* data, std::size_t size) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) std::abort();
+    if (size) std::fwrite(data, 1, size, file);
+    std::fclose(file);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string lex = Folder() + "/Fuzz.lex";
+    Write(lex, data, size);
+    // The same bytes serve as definitions: they are looked up, never trusted.
+    Write(Folder() + "/Fuzz.dex", data, size);
+
+    StoppingHost host;
+    auto doc = std::make_unique<verbal::CVerbalineDoc>(&host);
+    doc->OnNewDocument();
+    verbal::CNewGridData choice;
+    choice.m_strDictPath = lex;
+    choice.m_strDefsPath = choice.MakeDefsPath();
+    choice.MakeDictName();
+    choice.m_nGridLast = size % 2 ? 5 : 7;
+    choice.m_nQuality = static_cast<int>(size % 4);
+    doc->Compute(choice);
+    if (doc->IsComputing()) std::abort();
+    return 0;
+}

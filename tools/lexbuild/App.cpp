@@ -20,11 +20,15 @@ const char* const kUsage =
     "Utilisation :\n"
     "  lexbuild --aff fr.aff --dic fr.dic --thesaurus thes_fr.dat --frequent mots.txt\n"
     "           --lists DOSSIER --out DOSSIER [--pins FICHIER] [--max-words N]\n"
-    "           [--sample N] [--seed TEXTE] [--dump FICHIER]\n"
+    "           [--sample N] [--seed TEXTE] [--dump FICHIER] [--forms FICHIER]\n"
+    "           [--review-pairs FICHIER]\n"
     "  Écrit Standard.lex, Standard.dex et Standard.stats.txt dans le dossier --out.\n"
     "  --sample N affiche N mots tirés au hasard (toujours les mêmes pour un même --seed)\n"
     "  avec leur définition ;\n"
-    "  --dump écrit tous les mots candidats avec leur définition, leur rang et leur note.\n";
+    "  --dump écrit tous les mots candidats avec leur définition, leur rang et leur note ;\n"
+    "  --forms écrit toutes les formes du dictionnaire Hunspell avec leur analyse ;\n"
+    "  --review-pairs essaie aussi les appariements du thésaurus non relus et les écrit,\n"
+    "  avec des exemples, pour les faire relire (paires.txt).\n";
 
 // The inputs are a few megabytes; this only keeps a wrong path (a device,
 // a huge file) from being read whole.
@@ -103,8 +107,41 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return 1;
     }
 
+    if (opt.count("--forms")) {
+        // Every form with its analysis, for preparing lists and reviews.
+        std::ostringstream all;
+        const auto& entries = hunspell.Entries();
+        for (const Form& f : hunspell.Forms()) {
+            const Analysis& a = f.analysis;
+            const Entry& e = entries[a.entry];
+            all << f.surface << "\t" << e.lemma << "\t" << int(a.pos) << "\t" << int(a.gender) << "\t"
+                << int(a.number) << "\t" << a.tenses << "\t" << int(a.persons) << "\t" << e.verbClass << "\t"
+                << (frequent.count(f.surface) ? 1 : 0) << "\n";
+        }
+        WriteFile(opt["--forms"], all.str());
+    }
+    // Preparing a review: every pairing of the thesaurus is tried, reviewed
+    // or not, and listed with a few of the clues it gives.
+    if (opt.count("--review-pairs")) lists.reviewed = false;
     Builder builder({&hunspell, &thesaurus, &frequent, &lists});
     const std::vector<Chosen> candidates = builder.Candidates();
+    if (opt.count("--review-pairs")) {
+        std::map<std::string, std::vector<std::string>> examples;
+        for (const Chosen& c : candidates) {
+            if (c.tier == kTierHand || c.synonyms.empty()) continue;
+            for (const std::string& syn : Split(c.synonyms, ',')) {
+                std::vector<std::string>& ex = examples[c.lemma + " > " + syn + "\t" + KindName(c.kind)];
+                if (ex.size() < 3) ex.push_back(c.word + " « " + c.clue + " »");
+            }
+        }
+        std::ostringstream all;
+        for (const auto& [pair, ex] : examples) {
+            all << pair << "\t";
+            for (std::size_t i = 0; i < ex.size(); ++i) all << (i ? " ; " : "") << ex[i];
+            all << "\n";
+        }
+        WriteFile(opt["--review-pairs"], all.str());
+    }
     if (!builder.HandFaults().empty()) {
         err << "Définitions écrites à la main à revoir (trop longues, trop proches du mot ou\n"
                "contenant un mot banni) :\n";

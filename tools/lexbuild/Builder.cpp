@@ -9,7 +9,8 @@
 namespace lexbuild {
 namespace {
 
-constexpr std::size_t kMaxClueLength = 40;
+constexpr std::size_t kMaxClueLength = 40;      // a synonym or two
+constexpr std::size_t kMaxHandClueLength = 60;  // a periphrasis, as a daily writes it
 constexpr std::size_t kShortWord = 4;
 constexpr std::size_t kHandOnly = 4;
 // The thesaurus merges the senses of a word into one list, main sense first,
@@ -33,6 +34,43 @@ std::size_t CommonPrefix(const std::string& a, const std::string& b) {
 // The part of a word its inflections and derivations keep: all but the last
 // two letters, and never less than four.
 std::string Core(const std::string& w) { return w.substr(0, std::max<std::size_t>(4, w.size() - 2)); }
+
+// Prefixes French stacks on a stem: REPARAITRE and REAPPARAITRE,
+// SURNOMMER and DENOMMER, TRILINGUE and MULTILINGUE share one.
+const char* const kPrefixes[] = {"RE", "RA", "DE", "DES", "DIS", "SUR", "SOUS", "SUB", "IN", "IM", "IR", "IL",
+                                 "EN", "EM", "A", "AC", "AD", "AF", "AG", "AP", "AR", "AS", "AT", "CO",
+                                 "COM", "CON", "COR", "PRE", "PRO", "PER", "PAR", "TRANS", "INTER", "SUPER",
+                                 "TRI", "BI", "MULTI", "MONO", "POLY", "ANTI", "AUTO", "CONTRE", "ENTRE",
+                                 "MAL", "MES", "EX", "OB", "OUTRE", "SEMI", "HYPER", "HYPO", "MICRO", "MACRO",
+                                 "TELE", "PSEUDO", "QUADRI", "UNI", "PLURI"};
+
+// The word without one or two of those prefixes, keeping five letters at least.
+std::vector<std::string> Stems(const std::string& w) {
+    std::vector<std::string> out{w};
+    for (std::size_t round = 0; round < 2; ++round) {
+        const std::size_t n = out.size();
+        for (std::size_t i = 0; i < n; ++i)
+            for (const char* p : kPrefixes) {
+                const std::string prefix(p);
+                if (out[i].size() >= prefix.size() + 5 && out[i].compare(0, prefix.size(), prefix) == 0)
+                    out.push_back(out[i].substr(prefix.size()));
+            }
+    }
+    return out;
+}
+
+// Stems meet at their start: endings are shared by every verb of a group.
+bool StemsMeet(const std::string& a, const std::string& b) { return CommonPrefix(a, b) >= 5; }
+
+bool TokenSharesRoot(const std::string& w, const std::string& t) {
+    if (w.size() < 7 || t.size() < 7) return false;
+    const std::vector<std::string> ws = Stems(w);
+    const std::vector<std::string> ts = Stems(t);
+    for (std::size_t i = 0; i < ws.size(); ++i)
+        for (std::size_t j = 0; j < ts.size(); ++j)
+            if ((i || j) && StemsMeet(ws[i], ts[j])) return true;
+    return false;
+}
 
 bool TokenSharesStem(const std::string& w, const std::string& t) {
     if (w == t) return true;
@@ -70,28 +108,44 @@ std::uint8_t PickPerson(std::uint8_t persons) {
     return 0;
 }
 
-// Forms nobody writes or reads in a grid unless they are common: the first
-// and second persons of the imperfect subjunctive (fussiez, mangeassions)
-// and of the plural past historic (mangeâmes), and any of these two tenses
-// of verbs that are themselves rare, but for the third person singular of
-// the past historic (pédala).
-bool RareVerbForm(const Analysis& a, bool verbFrequent) {
-    const std::uint16_t other = a.tenses & ~(kSimp | kIpsi);
-    if (other) return false;
+// The finite forms a daily prints: the third persons of the present,
+// imperfect, future and conditional; for verbs people use, the third persons
+// of the past historic too and the other persons of the four main tenses.
+// Never the imperfect subjunctive (gelât, lissassent), the past historic of
+// a first or second person (osai, bêchas), nor a form that is only a
+// subjunctive or an imperative. Narrows |a| to the tenses and persons kept
+// and returns how plain the form is (0 plainest), or -1 to leave it out.
+int DailyForm(Analysis& a, bool common) {
+    const std::uint16_t main = kIpre | kIimp | kIfut | kCond;
     const std::uint8_t third = Person(3, false) | Person(3, true);
-    if (!(a.persons & third)) return a.persons & (Person(1, true) | Person(2, true)) || (a.tenses & kSimp);
-    if (verbFrequent) return false;
-    return (a.tenses & kSimp) || !(a.persons & Person(3, false));
-}
-
-int TenseRarity(std::uint16_t tenses) {
-    if (tenses & ~(kSimp | kIpsi)) return 0;
-    return tenses & kIpsi ? 1 : 2;
+    if ((a.tenses & main) && (a.persons & third)) {
+        a.tenses &= main;
+        a.persons &= third;
+        return 0;
+    }
+    if (!common) return -1;
+    if ((a.tenses & kIpsi) && (a.persons & third)) {
+        a.tenses = kIpsi;
+        a.persons &= third;
+        return 1;
+    }
+    if ((a.tenses & main) && (a.persons & ~third)) {
+        a.tenses &= main;
+        a.persons &= static_cast<std::uint8_t>(~third);
+        return 2;
+    }
+    return -1;
 }
 
 std::size_t Cp1252Bytes(const std::string& utf8) { return verbal::Utf8ToCp1252(utf8).size(); }
 
 }  // namespace
+
+const char* KindName(int kind) {
+    static const char* const kNames[] = {"noms", "adjectifs", "adverbes", "infinitifs", "participes",
+                                         "formes conjuguées", "autres (lieux, sigles, mots des listes)", "lettres"};
+    return kind >= 0 && kind <= kKindLetter ? kNames[kind] : "?";
+}
 
 const char* TierName(int tier) {
     static const char* const kNames[kTierCount] = {
@@ -99,6 +153,18 @@ const char* TierName(int tier) {
         "autres lemmes", "formes verbales fréquentes", "autres flexions",
         "formes de verbes fréquents", "formes de verbes rares"};
     return tier >= 0 && tier < kTierCount ? kNames[tier] : "?";
+}
+
+bool SharesRoot(const std::string& word, const std::string& clue) {
+    const std::vector<std::string> w = FoldedTokens(word);
+    for (const std::string& t : FoldedTokens(clue))
+        for (const std::string& part : w)
+            if (TokenSharesRoot(part, t)) return true;
+    return false;
+}
+
+bool GivesAnswerAway(const std::string& word, const std::string& clue) {
+    return SharesStem(word, clue) || SharesRoot(word, clue);
 }
 
 bool SharesStem(const std::string& word, const std::string& clue) {
@@ -143,12 +209,25 @@ void Builder::IndexForms() {
         m_entriesOfLemma[it->second].push_back(e);
     }
     for (const Form& f : forms) {
+        if ((f.analysis.tenses & kInfi) && m_in.frequent->count(f.surface)) m_commonVerbs.insert(f.surface);
         if (!IsLowerFrenchWord(f.surface)) continue;
+        // What a hand-clued word counts as: its least conjugated reading.
+        const Analysis& a = f.analysis;
+        const Kind kind = !a.tenses ? (a.pos & kNoun ? kKindNoun : a.pos & kAdj ? kKindAdjective
+                                                                : a.pos & kAdv ? kKindAdverb : kKindOther)
+                          : a.tenses & kInfi ? kKindInfinitive
+                          : a.tenses & (kPpas | kPpre) ? kKindParticiple : kKindFinite;
+        auto known = m_kindOfWord.emplace(Fold(f.surface), kind);
+        if (!known.second && kind < known.first->second) known.first->second = kind;
         std::set<std::uint32_t>& lemmas = m_lemmasOfWord[Fold(f.surface)];
         lemmas.insert(m_lemmaOfEntry[f.analysis.entry]);
         if (!f.analysis.tenses && (f.analysis.pos & (kNoun | kAdj)))
             m_nominalSurfaces.insert(f.surface);
     }
+}
+
+bool Builder::AgreeingParticiple(const Entry& verb) const {
+    return (TakesDirectObject(verb) || ConjugatedWithEtre(verb)) && !m_in.lists->intransitive.count(verb.lemma);
 }
 
 bool Builder::Blocked(const std::string& utf8Text) const {
@@ -201,6 +280,21 @@ bool Builder::Inflect(const std::string& lemma, std::uint8_t pos, const Analysis
     return false;
 }
 
+// A clue verb must be usable in the answer's form: not a verb that needs
+// "se", and able to agree where the answer's participle agrees.
+bool Builder::SynonymVerbFits(const std::string& synonym, const Analysis& like) const {
+    const auto found = m_lemmaIds.find(synonym);
+    if (found == m_lemmaIds.end()) return false;
+    const bool agrees = (like.tenses & kPpas) && (like.gender == kFem || like.number == kPl);
+    for (std::uint32_t e : m_entriesOfLemma[found->second]) {
+        const Entry& entry = m_in.hunspell->Entries()[e];
+        if (!(entry.pos & kVerb)) continue;
+        if (PronominalOnly(entry)) return false;
+        if (agrees && !AgreeingParticiple(entry)) return false;
+    }
+    return true;
+}
+
 bool Builder::ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int& score,
                       std::string& used) const {
     const std::string& lemma = m_in.hunspell->Entries()[form.analysis.entry].lemma;
@@ -219,8 +313,10 @@ bool Builder::ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int
         const std::vector<std::string>& back = thes.Synonyms(s);
         const auto where = std::find(back.begin(), back.end(), lemma);
         if (where == back.end() || where - back.begin() > maxRank) continue;
-        if (SharesStem(lemma, s) || SharesStem(form.surface, s) || Blocked(s)) continue;
+        if (GivesAnswerAway(lemma, s) || GivesAnswerAway(form.surface, s) || Blocked(s)) continue;
         if (m_in.lists->excludedPairs.count({lemma, s})) continue;
+        if (m_in.lists->reviewed && !m_in.lists->acceptedPairs.count({lemma, s})) continue;
+        if (pos == kVerb && !SynonymVerbFits(s, form.analysis)) continue;
         Pick p;
         p.synonym = s;
         p.rank = static_cast<int>(i);
@@ -242,7 +338,7 @@ bool Builder::ClueFor(const Form& form, std::uint8_t pos, std::string& clue, int
         // A verb form that is also a noun or an adjective of another word
         // misleads (RIONS: "Marrons", BAIES: "Rêves").
         if (pos == kVerb && text != p.synonym && m_nominalSurfaces.count(text)) continue;
-        if (SharesStem(form.surface, text) || Fold(text) == Fold(form.surface) || Blocked(text)) continue;
+        if (GivesAnswerAway(form.surface, text) || Fold(text) == Fold(form.surface) || Blocked(text)) continue;
         if (!first) {
             first = &p;
             firstText = text;
@@ -273,23 +369,30 @@ std::vector<Chosen> Builder::Candidates() {
     const std::vector<Entry>& entries = m_in.hunspell->Entries();
     std::map<std::string, Chosen> best;
 
-    std::map<std::string, int> commonest;  // grid word: the least rare tense of its verb forms
+    // A grid word that is several forms of one verb (RALENTIT, ralentît) is
+    // read as its plainest one: a clue for a rarer one would mislead.
+    std::map<std::string, int> plainest;
     for (const Form& form : forms) {
         if (!form.analysis.tenses || !IsLowerFrenchWord(form.surface)) continue;
+        if (form.analysis.tenses & (kInfi | kPpre | kPpas)) continue;
+        Analysis narrowed = form.analysis;
+        const int rank = DailyForm(narrowed, m_commonVerbs.count(entries[form.analysis.entry].lemma) != 0);
+        if (rank < 0) continue;
         const std::string word = Fold(form.surface);
-        const auto it = commonest.find(word);
-        const int rarity = TenseRarity(form.analysis.tenses);
-        if (it == commonest.end() || rarity < it->second) commonest[word] = rarity;
+        const auto it = plainest.find(word);
+        if (it == plainest.end() || rank < it->second) plainest[word] = rank;
     }
-    for (const Form& form : forms) {
-        if (!IsLowerFrenchWord(form.surface)) continue;
-        const std::string word = Fold(form.surface);
+    for (const Form& original : forms) {
+        if (!IsLowerFrenchWord(original.surface)) continue;
+        const std::string word = Fold(original.surface);
         // Words of up to four letters are in every grid: they are all
         // written by hand.
         if (word.size() <= kHandOnly || word.size() > 15) continue;
         if (m_in.lists->excluded.count(word) || m_in.lists->blocked.count(word)) continue;
-        const Analysis& a = form.analysis;
-        const std::string& lemma = entries[a.entry].lemma;
+        Form form = original;
+        Analysis& a = form.analysis;
+        const Entry& entry = entries[a.entry];
+        const std::string& lemma = entry.lemma;
         if (Blocked(lemma)) continue;
         const bool frequent = m_in.frequent->count(form.surface) != 0;
         // A grid word spelled like forms of several words (BAIES: baie and
@@ -298,18 +401,30 @@ std::vector<Chosen> Builder::Candidates() {
         const bool homograph = m_lemmasOfWord[word].size() > 1;
 
         std::vector<std::pair<std::uint8_t, int>> tries;  // part of speech, tier
+        Kind kind = kKindFinite;
         if (a.tenses) {
+            // Verbs that exist only with "se" lose their pronoun in a grid
+            // (BAGARRENT, ENFUIRAS): a daily does not print them.
+            if (PronominalOnly(entry)) continue;
             if (homograph && !(a.tenses & kInfi)) continue;
             if (a.tenses & kInfi) {
+                a.tenses = kInfi;
+                kind = kKindInfinitive;
                 tries.push_back({kVerb, frequent ? kTierFrequentLemma : kTierLemma});
-            } else if (a.tenses & kPpas) {
+            } else if (a.tenses & (kPpas | kPpre)) {
+                a.tenses &= kPpas | kPpre;
+                // A feminine or plural participle needs a verb that takes a
+                // direct object or is conjugated with être (COLLABOREES).
+                if ((a.tenses & kPpas) && (a.gender == kFem || a.number == kPl) && !AgreeingParticiple(entry))
+                    continue;
+                kind = kKindParticiple;
                 tries.push_back({kVerb, frequent ? kTierFrequentInflection : kTierInflection});
-            } else if (frequent) {
-                tries.push_back({kVerb, kTierFrequentVerbForm});
             } else {
-                const bool verbFrequent = m_frequentLemmas.count(lemma) != 0;
-                if (RareVerbForm(a, verbFrequent)) continue;
-                tries.push_back({kVerb, verbFrequent ? kTierVerbForm : kTierRareVerbForm});
+                const bool common = m_commonVerbs.count(lemma) != 0;
+                const int rank = DailyForm(a, common);
+                if (rank < 0 || rank > plainest[word]) continue;
+                tries.push_back({kVerb, frequent ? kTierFrequentVerbForm
+                                                 : rank == 0 && common ? kTierVerbForm : kTierRareVerbForm});
             }
         } else {
             const bool isLemma = form.surface == lemma;
@@ -324,10 +439,6 @@ std::vector<Chosen> Builder::Candidates() {
             int score = 0;
             std::string used;
             if (!ClueFor(form, pos, clue, score, used)) continue;
-            // A grid word that is several forms of one verb (RALENTIT,
-            // ralentît) is read as its commonest one: a clue for a rarer
-            // one would mislead.
-            if (pos == kVerb && TenseRarity(a.tenses) > commonest[word]) continue;
             auto it = best.find(word);
             if (it != best.end() &&
                 (it->second.tier < tier || (it->second.tier == tier && it->second.score >= score)))
@@ -337,7 +448,8 @@ std::vector<Chosen> Builder::Candidates() {
             c.clue = clue;
             c.tier = tier;
             c.score = score;
-            c.source = pos == kVerb ? "verbe" : pos == kAdj ? "adjectif" : pos == kNoun ? "nom" : "adverbe";
+            c.source = kSourceReviewed;
+            c.kind = pos == kVerb ? kind : pos == kAdj ? kKindAdjective : pos == kNoun ? kKindNoun : kKindAdverb;
             c.lemma = lemma;
             c.synonyms = used;
             best[word] = c;
@@ -350,12 +462,15 @@ std::vector<Chosen> Builder::Candidates() {
     std::vector<Chosen> out;
     for (const HandEntry& h : m_in.lists->entries) {
         if (!handDone.insert(h.word).second) continue;
-        if (SharesStem(h.word, h.clue) || Length(h.clue) > kMaxClueLength || m_in.lists->blocked.count(h.word) ||
+        if (GivesAnswerAway(h.word, h.clue) || Length(h.clue) > kMaxHandClueLength || m_in.lists->blocked.count(h.word) ||
             Blocked(h.clue))
             m_handFaults.push_back(h.source + ", ligne " + std::to_string(h.line) + " : " + h.word + " « " +
                                    h.clue + " »");
         best.erase(h.word);
-        out.push_back({h.word, h.clue, kTierHand, h.source, 1000});
+        Chosen c{h.word, h.clue, kTierHand, h.source, 1000};
+        const auto kind = m_kindOfWord.find(h.word);
+        c.kind = h.word.size() == 1 ? kKindLetter : kind == m_kindOfWord.end() ? kKindOther : kind->second;
+        out.push_back(std::move(c));
     }
     std::vector<Chosen> rest;
     for (auto& [word, c] : best) rest.push_back(std::move(c));
@@ -381,8 +496,19 @@ std::vector<Chosen> Builder::Select(const std::vector<Chosen>& candidates, const
         if (c.word.size() <= kShortWord) order.push_back(&c);
     for (const Chosen& c : candidates)
         if (c.word.size() > kShortWord) order.push_back(&c);
+    // Conjugated forms make at most two fifths of the words: a daily's long
+    // answers are nouns, adjectives, infinitives and participles.
+    std::size_t others = 0;
+    for (const Chosen* pc : order)
+        if (pc->kind != kKindFinite && pc->word.size() >= 2) ++others;
+    const std::size_t maxFinite = others * 2 / 3;
+    std::size_t finite = 0;
     for (const Chosen* pc : order) {
         const Chosen& c = *pc;
+        if (c.kind == kKindFinite && c.tier != kTierHand) {
+            if (finite >= maxFinite) continue;
+            ++finite;
+        }
         const std::size_t dexLine = c.word.size() + 1 + Cp1252Bytes(c.clue) + 2;
         if (c.word.size() == 1) {
             letters.push_back(c);

@@ -37,6 +37,18 @@ enum Tier : int {
 };
 const char* TierName(int tier);
 
+// What an entry is, for the statistics and the share of conjugated forms.
+enum Kind : int {
+    kKindNoun, kKindAdjective, kKindAdverb, kKindInfinitive, kKindParticiple, kKindFinite,
+    kKindOther,   // hand entries the dictionary does not know: places, abbreviations
+    kKindLetter,
+};
+const char* KindName(int kind);
+
+// The source of every automatic clue: a pairing of the thesaurus that a
+// reader accepted.
+inline const char* const kSourceReviewed = "thésaurus, appariement relu";
+
 struct Chosen {
     Chosen() = default;
     Chosen(std::string w, std::string c, int t, std::string src, int sc, std::string l = {}, std::string syn = {})
@@ -50,6 +62,7 @@ struct Chosen {
     int score = 0;
     std::string lemma;     // for an automatic clue: the word's lemma and the synonyms used
     std::string synonyms;
+    int kind = kKindOther;
 };
 
 struct Limits {
@@ -66,9 +79,13 @@ struct Inputs {
     const HandLists* lists = nullptr;
 };
 
-// True when |clue| gives the answer away: it holds the word, or a word of the
-// same stem as |word| or as one of |related| (its lemma, for instance).
+// True when |clue| holds the word, or a word of the same stem as |word|.
 bool SharesStem(const std::string& word, const std::string& clue);
+// True when a word of |clue| and |word| share a root behind different
+// prefixes (SURNOMMER, dénommer; TRILINGUE, multilingue).
+bool SharesRoot(const std::string& word, const std::string& clue);
+// Either of the two: such a clue is never written.
+bool GivesAnswerAway(const std::string& word, const std::string& clue);
 
 class Builder {
 public:
@@ -87,6 +104,8 @@ public:
 private:
     struct Pick;
     bool Blocked(const std::string& utf8Text) const;
+    bool AgreeingParticiple(const Entry& verb) const;
+    bool SynonymVerbFits(const std::string& synonym, const Analysis& like) const;
     void IndexForms();
     bool Inflect(const std::string& lemma, std::uint8_t pos, const Analysis& like,
                  const Analysis& answerEntry, std::string& out) const;
@@ -103,6 +122,8 @@ private:
     std::set<std::string> m_frequentLemmas;    // lemmas one of whose forms is frequent
     std::map<std::string, std::set<std::uint32_t>> m_lemmasOfWord;  // grid word: lemma ids
     std::set<std::string> m_nominalSurfaces;   // forms of nouns and adjectives
+    std::set<std::string> m_commonVerbs;       // verbs whose infinitive is frequent
+    std::map<std::string, Kind> m_kindOfWord;  // grid word: its least conjugated reading
 };
 
 }  // namespace lexbuild

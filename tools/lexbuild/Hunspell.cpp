@@ -41,6 +41,15 @@ bool EndsWith(const std::string& s, const std::string& end) {
 
 }  // namespace
 
+bool PronominalOnly(const Entry& e) {
+    const std::string& v = e.verbClass;
+    return v.size() > 6 && (v[6] == 'p' || v[6] == 'r') && v[3] == '_' && v[4] == '_' && v[5] == '_';
+}
+
+bool TakesDirectObject(const Entry& e) { return e.verbClass.size() > 4 && e.verbClass[4] == 't'; }
+
+bool ConjugatedWithEtre(const Entry& e) { return e.verbClass.size() > 8 && e.verbClass[8] == 'e'; }
+
 bool ConditionMatches(const std::vector<std::u32string>& condition, const std::u32string& word) {
     if (condition.size() > word.size()) return false;
     const std::size_t base = word.size() - condition.size();
@@ -161,7 +170,10 @@ void Hunspell::Expand(const std::string& word, const std::string& flags, const s
     Analysis base;
     base.entry = static_cast<std::uint32_t>(m_entries.size());
     ParseMorph(morph, base);
-    m_entries.push_back({word, base.pos});
+    Entry entry{word, base.pos, {}};
+    const std::size_t po = morph.find("po:v");
+    if (po != std::string::npos) entry.verbClass = morph.substr(po + 3, morph.find(' ', po) - po - 3);
+    m_entries.push_back(std::move(entry));
 
     if (!needAffix) m_forms.push_back({word, base});
     const std::u32string wide = Decode(word);

@@ -46,7 +46,16 @@ struct Form {
 struct Entry {
     std::string lemma;    // UTF-8
     std::uint8_t pos = 0;
+    // For a verb, its class as the dictionary describes it ("v1_it_q__a"):
+    // group, then i (intransitive), t (direct object), n (indirect object),
+    // p (pronominal only) or q/r/x (may be pronominal), then the auxiliary.
+    std::string verbClass;
 };
+
+// What a verb's class says of it.
+bool PronominalOnly(const Entry& e);
+bool TakesDirectObject(const Entry& e);
+bool ConjugatedWithEtre(const Entry& e);
 
 struct SuffixRule {
     std::string strip;

@@ -1,5 +1,7 @@
 #include "Lists.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -57,7 +59,7 @@ bool ParseClueList(const std::string& text, const std::string& source, std::vect
 }
 
 bool ParseWordList(const std::string& text, const std::string& source, std::set<std::string>& out,
-                   std::string& error) {
+                   std::string& error, bool fold) {
     std::istringstream in(text);
     std::string line;
     int number = 0;
@@ -65,8 +67,8 @@ bool ParseWordList(const std::string& text, const std::string& source, std::set<
         ++number;
         line = Trim(line);
         if (line.empty() || line[0] == '#') continue;
-        const std::string word = Fold(line);
-        if (word.empty()) {
+        const std::string word = fold ? Fold(line) : line;
+        if (word.empty() || (!fold && !IsLowerFrenchWord(word))) {
             error = source + ", ligne " + std::to_string(number) + " : « " + line +
                     " » n'est pas un mot";
             return false;
@@ -103,6 +105,40 @@ bool ParseExclusionList(const std::string& text, const std::string& source, Hand
     return ParseWordList(words, source, lists.excluded, error);
 }
 
+bool ParsePairVerdicts(const std::string& text, const std::string& source, HandLists& lists, std::string& error) {
+    std::istringstream in(text);
+    std::string line;
+    int number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        line = Trim(line);
+        if (line.empty() || line[0] == '#') continue;
+        const std::size_t arrow = line.find('>');
+        const std::size_t colon = line.find(':', arrow == std::string::npos ? 0 : arrow);
+        const std::string where = source + ", ligne " + std::to_string(number) + " : ";
+        if (arrow == std::string::npos || colon == std::string::npos) {
+            error = where + "la ligne n'est pas de la forme « lemme > synonyme : ok » ou « … : non raison »";
+            return false;
+        }
+        const std::string lemma = Trim(line.substr(0, arrow));
+        const std::string synonym = Trim(line.substr(arrow + 1, colon - arrow - 1));
+        const std::string verdict = Trim(line.substr(colon + 1));
+        if (!IsLowerFrenchWord(lemma) || !IsLowerFrenchWord(synonym)) {
+            error = where + "« " + lemma + " > " + synonym + " » n'est pas un appariement de deux mots";
+            return false;
+        }
+        if (verdict == "ok") {
+            lists.acceptedPairs.insert({lemma, synonym});
+        } else if (verdict.rfind("non", 0) == 0) {
+            lists.excludedPairs.insert({lemma, synonym});
+        } else {
+            error = where + "verdict « " + verdict + " » incompris (ok, ou non suivi de la raison)";
+            return false;
+        }
+    }
+    return true;
+}
+
 bool LoadHandLists(const std::string& dir, HandLists& lists, std::string& error) {
     for (const char* name : {"lettres.txt", "mots2.txt", "mots3.txt", "mots4.txt", "lieux.txt", "mots.txt"}) {
         std::string text;
@@ -111,6 +147,32 @@ bool LoadHandLists(const std::string& dir, HandLists& lists, std::string& error)
             return false;
         }
         if (!ParseClueList(text, name, lists.entries, error)) return false;
+    }
+    // The clues written and reviewed in batches: every file of ecrits/, in
+    // the order of their names.
+    std::vector<std::string> batches;
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(dir + "/ecrits", ec))
+        if (e.path().extension() == ".txt") batches.push_back(e.path().filename().string());
+    std::sort(batches.begin(), batches.end());
+    for (const std::string& name : batches) {
+        std::string text;
+        if (!ReadText(dir + "/ecrits/" + name, text)) {
+            error = "liste illisible : " + dir + "/ecrits/" + name;
+            return false;
+        }
+        if (!ParseClueList(text, "ecrits/" + name, lists.entries, error)) return false;
+    }
+    for (const char* name : {"paires.txt", "intransitifs.txt"}) {
+        std::string text;
+        if (!ReadText(dir + "/" + name, text)) {
+            error = "liste introuvable : " + dir + "/" + name;
+            return false;
+        }
+        const bool ok = std::string(name) == "paires.txt"
+                            ? ParsePairVerdicts(text, name, lists, error)
+                            : ParseWordList(text, name, lists.intransitive, error, false);
+        if (!ok) return false;
     }
     for (const char* name : {"exclus.txt", "bannis.txt"}) {
         std::string text;

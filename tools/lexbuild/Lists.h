@@ -23,6 +23,13 @@ struct HandLists {
     // the synonym "*" stands for every synonym of the lemma.
     std::set<std::pair<std::string, std::string>> excludedPairs;
     std::set<std::string> blocked;   // offensive words (A..Z), as answers or in clues
+    // Pairings of the thesaurus a reader accepted (paires.txt). When
+    // |reviewed| is set, no other pairing gives a clue.
+    std::set<std::pair<std::string, std::string>> acceptedPairs;
+    bool reviewed = true;
+    // Verbs whose feminine and plural past participles are not used (they
+    // take no direct object in practice although the dictionary allows it).
+    std::set<std::string> intransitive;
 };
 
 // "WORD:Clue" lines of a clue list. The word may be written with accents
@@ -30,9 +37,13 @@ struct HandLists {
 // the line on a malformed entry.
 bool ParseClueList(const std::string& text, const std::string& source, std::vector<HandEntry>& out,
                    std::string& error);
-// One word a line.
+// One word a line, folded to A..Z unless |fold| is false (lemmas as spelled).
 bool ParseWordList(const std::string& text, const std::string& source, std::set<std::string>& out,
-                   std::string& error);
+                   std::string& error, bool fold = true);
+
+// paires.txt: "lemme > synonyme : ok" or "lemme > synonyme : non raison", one
+// verdict of a reader for each pairing of the thesaurus.
+bool ParsePairVerdicts(const std::string& text, const std::string& source, HandLists& lists, std::string& error);
 
 // exclus.txt: answers one a line ("SOIT"), and pairings of the thesaurus
 // "lemme > synonyme" (or "lemme > *") that gave wrong or weak clues.
@@ -40,7 +51,8 @@ bool ParseExclusionList(const std::string& text, const std::string& source, Hand
                         std::string& error);
 
 // Reads every list of |dir|: lettres.txt, mots2.txt, mots3.txt, mots4.txt,
-// lieux.txt, mots.txt (clue lists, in this order), exclus.txt and bannis.txt.
+// lieux.txt, mots.txt, then ecrits/*.txt (clue lists, in this order),
+// paires.txt, intransitifs.txt, exclus.txt and bannis.txt.
 bool LoadHandLists(const std::string& dir, HandLists& lists, std::string& error);
 
 }  // namespace lexbuild

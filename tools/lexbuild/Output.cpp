@@ -143,13 +143,16 @@ std::string StatsText(const std::vector<Chosen>& words, std::size_t lexBytes, st
     std::map<std::size_t, int> byLength;
     std::map<std::string, int> bySource;
     std::map<int, int> byTier;
+    std::map<int, int> byKind;
     std::size_t count = 0;
     for (const Chosen& c : words) {
         if (c.word.size() < 2) continue;
         ++count;
         ++byLength[c.word.size()];
-        ++bySource[c.source];
+        // The batches of ecrits/ count together: what matters is who wrote.
+        ++bySource[c.source.rfind("ecrits/", 0) == 0 ? "ecrits/ (écrites à la main et relues, par lots)" : c.source];
         ++byTier[c.tier];
+        ++byKind[c.kind];
     }
     std::ostringstream s;
     s << "Standard.lex / Standard.dex : statistiques\n"
@@ -157,6 +160,10 @@ std::string StatsText(const std::vector<Chosen>& words, std::size_t lexBytes, st
       << "Mots : " << Thousands(count) << " (plus les 26 lettres, définies dans Standard.dex)\n\n"
       << "Mots par longueur\n";
     for (const auto& [len, n] : byLength) s << "  " << (len < 10 ? " " : "") << len << " lettres : " << n << "\n";
+    s << "\nMots par nature\n";
+    for (const auto& [kind, n] : byKind)
+        s << "  " << KindName(kind) << " : " << n << " (" << (count ? n * 1000 / count : 0) / 10 << ","
+          << (count ? n * 1000 / count : 0) % 10 << " %)\n";
     s << "\nMots par source de la définition\n";
     for (const auto& [src, n] : bySource) s << "  " << src << " : " << n << "\n";
     s << "\nMots par rang d'utilité (ordre de choix et d'écriture)\n";

@@ -25,7 +25,7 @@ const char* const kAff =
     "SFX F+ 0 s/D'Q' [^sxz] is:mas is:pl\n"
     "SFX F+ 0 te/L'D'Q' t is:fem is:sg\n"
     "SFX F+ 0 tes/D'Q' t is:fem is:pl\n"
-    "SFX a0 Y 9\n"
+    "SFX a0 Y 13\n"
     "SFX a0 er er/n'q' er po:infi\n"
     "SFX a0 er e/j'n' [^y]er po:ipre po:spre po:1sg po:3sg\n"
     "SFX a0 er ait/n' [^g]er po:iimp po:3sg\n"
@@ -34,10 +34,14 @@ const char* const kAff =
     "SFX a0 er é/n' er po:ppas po:adj is:mas is:sg\n"
     "SFX a0 er ât/n' [^g]er po:simp po:3sg\n"
     "SFX a0 er eât/n' ger po:simp po:3sg\n"
-    "SFX a0 er assions/n' [^g]er po:simp po:1pl\n";
+    "SFX a0 er assions/n' [^g]er po:simp po:1pl\n"
+    "SFX a0 er ée/n' er po:ppas po:adj is:fem is:sg\n"
+    "SFX a0 er a/n' [^g]er po:ipsi po:3sg\n"
+    "SFX a0 ger gea/n' ger po:ipsi po:3sg\n"
+    "SFX a0 er ai/n' [^g]er po:ipsi po:1sg\n";
 
 const char* const kDic =
-    "12\n"
+    "18\n"
     "chat/F+() po:nom\n"
     "matou/S.() po:nom is:mas\n"
     "félin/S.() po:nom is:mas\n"
@@ -49,7 +53,13 @@ const char* const kDic =
     "gober/a0() po:v1__t____a\n"
     "minet/S.() po:nom is:mas\n"
     "merde/S.() po:nom is:fem\n"
-    "zinc/S.() po:nom is:mas\n";
+    "zinc/S.() po:nom is:mas\n"
+    "ronfler/a0() po:v1_i_____a\n"
+    "roupiller/a0() po:v1_i_____a\n"
+    "pioncer/a0() po:v1_i_____a\n"
+    "somnoler/a0() po:v1_i_____a\n"
+    "bagarrer/a0() po:v1____p_e_\n"
+    "disputer/a0() po:v1__t____a\n";
 
 const char* const kThes =
     "UTF-8\n"
@@ -63,17 +73,27 @@ const char* const kThes =
     "dévorer|1\n(Verbe)|manger|avaler|bâfrer|gober\n"
     "avaler|1\n(Verbe)|manger|dévorer|bâfrer|gober\n"
     "bâfrer|1\n(Verbe)|manger|dévorer|avaler|gober\n"
-    "gober|1\n(Verbe)|manger|dévorer|avaler|bâfrer\n";
+    "gober|1\n(Verbe)|manger|dévorer|avaler|bâfrer\n"
+    "ronfler|1\n(Verbe)|roupiller|pioncer|somnoler\n"
+    "roupiller|1\n(Verbe)|ronfler|pioncer|somnoler\n"
+    "pioncer|1\n(Verbe)|ronfler|roupiller|somnoler\n"
+    "somnoler|1\n(Verbe)|ronfler|roupiller|pioncer\n"
+    "bagarrer|1\n(Verbe)|disputer\n"
+    "disputer|1\n(Verbe)|bagarrer\n";
 
 struct Fixture {
     Hunspell hunspell;
     Thesaurus thesaurus;
-    std::set<std::string> frequent{"chat", "matou", "félin", "manger", "dévorer", "avaler"};
+    std::set<std::string> frequent{"chat", "matou", "félin", "manger", "dévorer", "avaler", "roupiller",
+                                   "disputer"};
     HandLists lists;
     std::map<std::string, Chosen> byWord;
 
+    // Without |accepted| pairings, every pairing is tried as when a review
+    // is being prepared.
     explicit Fixture(const std::vector<HandEntry>& hand = {},
-                     const std::set<std::pair<std::string, std::string>>& excludedPairs = {}) {
+                     const std::set<std::pair<std::string, std::string>>& excludedPairs = {},
+                     const std::set<std::pair<std::string, std::string>>* accepted = nullptr) {
         std::string error;
         std::string dic = kDic;
         for (int i = 0; i < 1000; ++i) dic += "mot" + std::to_string(i) + " po:nom\n";
@@ -84,6 +104,8 @@ struct Fixture {
         lists.blocked = {"MERDE"};
         lists.entries = hand;
         lists.excludedPairs = excludedPairs;
+        lists.reviewed = accepted != nullptr;
+        if (accepted) lists.acceptedPairs = *accepted;
         Builder builder({&hunspell, &thesaurus, &frequent, &lists});
         for (const Chosen& c : builder.Candidates()) byWord[c.word] = c;
     }
@@ -119,7 +141,6 @@ TEST(Builder, CluesTakeTheInflectionOfTheWord) {
     EXPECT_EQ(f.Clue("MANGER"), "Dévorer, avaler");
     EXPECT_EQ(f.Clue("MANGEAIT"), "Dévorait, avalait");
     EXPECT_EQ(f.Clue("MANGENT"), "Dévorent, avalent");
-    EXPECT_EQ(f.Clue("MANGEAT"), "Dévorât, avalât");
     // MANGE and MANGÉ are one grid word: it gets one clue, of one sense.
     EXPECT_EQ(f.Clue("MANGE"), "Dévoré, avalé");
 }
@@ -139,10 +160,75 @@ TEST(Builder, LeavesOutWhatItCannotClueSafely) {
     // CHATON and CHAT share a stem: neither clues the other.
     EXPECT_EQ(f.Clue("CHATON"), "Matou");
     EXPECT_EQ(f.Clue("CHATS").find("haton"), std::string::npos);
-    // The first and second persons plural of the imperfect subjunctive are
-    // no grid words.
-    EXPECT_EQ(f.Clue("MANGEASSIONS"), "");
+}
+
+TEST(Builder, KeepsOnlyTheVerbFormsADailyPrints) {
+    Fixture f;
+    // Never the imperfect subjunctive, whatever the person.
     EXPECT_EQ(f.byWord.count("MANGEASSIONS"), 0u);
+    EXPECT_EQ(f.byWord.count("MANGEAT"), 0u);
+    // The past historic: the third person of a verb people use, never the
+    // first, and nothing of a rare verb (bâfrer is not in the frequent list).
+    EXPECT_EQ(f.Clue("MANGEA"), "Dévora, avala");
+    EXPECT_EQ(f.byWord.count("MANGEAI"), 0u);
+    EXPECT_EQ(f.byWord.count("BAFRA"), 0u);
+    EXPECT_EQ(f.Clue("BAFRAIT"), "Mangeait, dévorait");
+    // A verb that exists only with "se" is neither an answer nor a clue.
+    for (const char* w : {"BAGARRER", "BAGARRAIT", "BAGARRENT"}) EXPECT_EQ(f.byWord.count(w), 0u) << w;
+    EXPECT_EQ(f.Clue("DISPUTER"), "");
+    // A verb without a direct object has no feminine participle (RONFLEE),
+    // but its invariable one and its conjugated forms are fine.
+    EXPECT_EQ(f.byWord.count("RONFLEE"), 0u);
+    EXPECT_EQ(f.Clue("RONFLE"), "Roupillé");
+    EXPECT_EQ(f.Clue("RONFLAIT"), "Roupillait");
+    EXPECT_EQ(f.byWord["RONFLER"].kind, kKindInfinitive);
+    EXPECT_EQ(f.byWord["RONFLAIT"].kind, kKindFinite);
+    EXPECT_EQ(f.byWord["CHATS"].kind, kKindNoun);
+}
+
+TEST(Builder, OnlyReviewedPairingsGiveClues) {
+    const std::set<std::pair<std::string, std::string>> accepted{{"chat", "matou"}, {"manger", "avaler"}};
+    Fixture f({}, {}, &accepted);
+    EXPECT_EQ(f.Clue("CHATS"), "Matous");
+    EXPECT_EQ(f.Clue("MANGEAIT"), "Avalait");
+    // dévorer > manger was never reviewed.
+    EXPECT_EQ(f.Clue("DEVORAIT"), "");
+    EXPECT_EQ(f.byWord["CHATS"].source, kSourceReviewed);
+
+    HandLists lists;
+    std::string error;
+    ASSERT_TRUE(ParsePairVerdicts("# relu\nchat > matou : ok\nfélin > chat : non hyperonyme\n", "paires.txt", lists,
+                                  error))
+        << error;
+    EXPECT_EQ(lists.acceptedPairs, (std::set<std::pair<std::string, std::string>>{{"chat", "matou"}}));
+    EXPECT_EQ(lists.excludedPairs.count({"félin", "chat"}), 1u);
+    EXPECT_FALSE(ParsePairVerdicts("chat > matou : peut-être\n", "paires.txt", lists, error));
+    EXPECT_NE(error.find("ligne 1"), std::string::npos) << error;
+    EXPECT_FALSE(ParsePairVerdicts("chat matou ok\n", "paires.txt", lists, error));
+}
+
+TEST(Builder, ConjugatedFormsStayUnderTwoFifths) {
+    std::vector<Chosen> candidates;
+    for (int i = 0; i < 30; ++i) {
+        Chosen finite{"VERBE" + std::string(1, char('A' + i % 26)) + std::string(i / 26 + 1, 'Z'), "Clue", kTierVerbForm, kSourceReviewed, 50};
+        finite.kind = kKindFinite;
+        candidates.push_back(finite);
+    }
+    for (int i = 0; i < 12; ++i) {
+        Chosen noun{"NOMS" + std::string(1, char('A' + i)) + "X", "Clue", kTierLemma, kSourceReviewed, 50};
+        noun.kind = kKindNoun;
+        candidates.push_back(noun);
+    }
+    Fixture f;
+    Builder b({&f.hunspell, &f.thesaurus, &f.frequent, &f.lists});
+    int finite = 0;
+    int all = 0;
+    for (const Chosen& c : b.Select(candidates, Limits{})) {
+        ++all;
+        finite += c.kind == kKindFinite;
+    }
+    EXPECT_EQ(all, 12 + 8);
+    EXPECT_EQ(finite, 8);  // 40 % of 20
 }
 
 TEST(Builder, ExcludedPairingsAreNeverUsed) {
@@ -196,6 +282,16 @@ TEST(SharesStem, CatchesStemsButNotSharedEndings) {
     EXPECT_FALSE(SharesStem("MANGEAIENT", "Dévoraient"));
     EXPECT_FALSE(SharesStem("ADAGE", "Proverbe, dicton"));
     EXPECT_FALSE(SharesStem("OS", "Pièce du squelette"));
+    // Whatever prefix either word carries, but not for a shared ending.
+    EXPECT_TRUE(GivesAnswerAway("REPARAISSANT", "Réapparaissant"));
+    EXPECT_TRUE(GivesAnswerAway("SURNOMMERAS", "Dénommeras"));
+    EXPECT_TRUE(GivesAnswerAway("TRILINGUES", "Multilingues"));
+    EXPECT_TRUE(GivesAnswerAway("ADMETTAIENT", "Permettaient"));
+    EXPECT_FALSE(GivesAnswerAway("ACADIENNE", "Canadienne"));
+    EXPECT_FALSE(GivesAnswerAway("ACCLIMATAIENT", "Adaptaient"));
+    EXPECT_FALSE(GivesAnswerAway("PROMENADE", "Balade à pied"));
+    EXPECT_FALSE(GivesAnswerAway("INTERDIT", "Défendu"));
+    EXPECT_FALSE(GivesAnswerAway("PRESENTER", "Montrer, exposer"));
 }
 
 TEST(Text, FoldsFrenchWordsToGridLetters) {

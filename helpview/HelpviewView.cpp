@@ -16,24 +16,11 @@
 
 #include "HelpviewDoc.h"
 #include "NavigateDlg.h"
+#include "StartRecord.h"
 
 namespace helpview {
 
 namespace {
-
-// The directory recorded in the shared file, or an empty string when the
-// file does not hold a usable record: it must be exactly the fixed size,
-// hold a NUL-terminated absolute path, and that directory must still exist
-// (a browser that was killed leaves a file behind that nobody deletes).
-QString DecodeRecord(const QByteArray& record) {
-    if (record.size() != kStartDirSize) return QString();
-    const int nul = record.indexOf('\0');
-    if (nul <= 0) return QString();
-    const QString dir = QFile::decodeName(record.left(nul));
-    const QFileInfo info(dir);
-    if (!info.isAbsolute() || !info.isDir()) return QString();
-    return dir;
-}
 
 // A folder only this user can write into: the file in it cannot be planted,
 // swapped for a FIFO or a link by someone else.
@@ -157,7 +144,7 @@ void CHelpviewView::ReadStartDir() {
         int fd = OpenShared(sharedPath, O_RDWR);
         if (fd >= 0) {
             const QByteArray record = ReadAll(fd, kStartDirSize + 1);
-            const QString dir = DecodeRecord(record);
+            const QString dir = DecodeStartRecord(record);
             if (!dir.isEmpty()) {
                 ::close(fd);
                 std::memcpy(m_szStartDir, record.constData(), sizeof m_szStartDir);

@@ -103,6 +103,12 @@ void CVerbalineDoc::OnCalculer() {
     m_before.reset();
 }
 
+void CVerbalineDoc::SetModifiedFlag(bool modified) {
+    if (m_bModified == modified) return;
+    m_bModified = modified;
+    if (m_pHost) m_pHost->ModifiedChanged(modified);
+}
+
 void CVerbalineDoc::Compute(const CNewGridData& choice) {
     m_before = TakeBefore();
     m_grid.m_nQuality = choice.m_nQuality;

@@ -88,7 +88,7 @@ bool CMainFrame::LoadFrame() {
           {nullptr, 0},
           {"&Quitter", ID_APP_EXIT}}},
         {"&Affichage", {{"&Barre d'outils", ID_VIEW_TOOLBAR}, {"Barre d'é&tat", ID_VIEW_STATUS_BAR}}},
-        {"&?", {{"&A propos de Verbaline...", ID_APP_ABOUT}}},
+        {"&?", {{"&À propos de Verbaline...", ID_APP_ABOUT}}},
     });
     m_gridMenus = BuildMenus({
         {"&Fichier",
@@ -98,7 +98,7 @@ bool CMainFrame::LoadFrame() {
           {"&Enregistrer\tCtrl+S", ID_FILE_SAVE},
           {"En&registrer sous...", ID_FILE_SAVE_AS},
           {nullptr, 0},
-          {"&Connection au site", ID_FILE_SITE},
+          {"&Connexion au site", ID_FILE_SITE},
           {nullptr, 0},
           {"Fichier récent", ID_FILE_MRU_FILE1},
           {nullptr, 0},
@@ -116,7 +116,7 @@ bool CMainFrame::LoadFrame() {
           {"&Réorganiser les icônes", ID_WINDOW_ARRANGE}}},
         {"Ai&de",
          {{"A&ide html de Verbaline 2000", ID_HELP_HTML},
-          {"&A propos de Verbaline 2000...", ID_APP_ABOUT}}},
+          {"&À propos de Verbaline 2000...", ID_APP_ABOUT}}},
         {"&Grille",
          {{"&Calculer", ID_GRID_COMPUTE},
           {"&Effacer", ID_GRID_ERASE},

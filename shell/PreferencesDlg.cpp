@@ -144,7 +144,7 @@ void CPreferencesDlg::BuildPage() {
             group->addButton(radio, c.id);
         }
     };
-    frame("Epaisseur du trait:", 6, 6, 86, 85);
+    frame("Épaisseur du trait:", 6, 6, 86, 85);
     radios(m_lineGroup, kLineWidths, 14, 66);
     connect(m_lineGroup, &QButtonGroup::idClicked, this, [this](int id) {
         m_nLineWidth = ValueOf(kLineWidths, id);
@@ -179,7 +179,7 @@ void CPreferencesDlg::BuildPage() {
 
     frame("Retour aux valeurs d'origine:", 328, 7, 104, 32);
     button("Valeurs d'origine", IDC_FACTORY, 336, 19, 88, 14, [this] { OnFactoryValues(); });
-    frame("Auotréparation:", 328, 41, 104, 51);
+    frame("Autoréparation:", 328, 41, 104, 51);
     label("Suppression de toutes les valeurs d'initialisation", 332, 51, 96, 18,
           Qt::AlignHCenter | Qt::AlignTop);
     button("Réinitialisation", IDC_RESET, 336, 72, 88, 14, [this] { OnFullReset(); });
@@ -360,7 +360,7 @@ void CPreferencesDlg::OnSiteButton() {
     if (result == kStartFileNotFound || result == kStartPathNotFound)
         ShowMessageBox(this,
                        QStringLiteral("Le navigateur html n'a pas été trouvé utilisez le cadre "
-                                      "Navigateur html pour selectionner un navigateur"),
+                                      "Navigateur html pour sélectionner un navigateur"),
                        QString(), MsgButtons::Ok, MsgIcon::Exclamation);
 }
 

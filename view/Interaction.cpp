@@ -220,7 +220,7 @@ void CVerbalineView::OnGridInfo() {
     if (!doc->GridReady()) {
         MessageBoxRequest request;
         request.text = W(
-            "Pour afficher les informations sur une grille, vous devez d'abord en ouvir une ou "
+            "Pour afficher les informations sur une grille, vous devez d'abord en ouvrir une ou "
             "en créer une nouvelle !");
         request.caption = W("Informations sur la grille :");
         request.owner = MsgOwner::View;

@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 
 std::string SettingsResetMessage() {
     return W("Tous les paramètres de l'application ont été supprimés. Veuillez fermer "
-             "l'application puis redémarrer afin que de nouveaux paramètres soient recrées.");
+             "l'application puis redémarrer afin que de nouveaux paramètres soient recréés.");
 }
 
 std::string CurrentDirectory() {
@@ -180,8 +180,8 @@ void CVerbalineView::CreateDefaultSettings() {
     }
     if (!written) {
         // The values in memory serve until the program ends.
-        ShowSettingsMessage(this, W("Problème au cours de la céation d'un fichier..."),
-                            W("PARAMETRES D'INITIALISTION"));
+        ShowSettingsMessage(this, W("Problème au cours de la création d'un fichier..."),
+                            W("PARAMETRES D'INITIALISATION"));
         return;
     }
     ReadSettings();

@@ -316,7 +316,7 @@ TEST_F(Helpview, StartsOnTheInformationPageWithoutArgument) {
                                ID_FILE_CLOSE}));
     EXPECT_EQ(frame->ToolBar()->iconSize(), QSize(64, 64));
     EXPECT_EQ(frame->Action(ID_NAV_SITE)->toolTip(),
-              QStringLiteral("Connection vers: https://verbaline.example.org/"));
+              QStringLiteral("Connexion vers: https://verbaline.example.org/"));
 }
 
 TEST_F(Helpview, StartsOnTheFileOfTheCommandLine) {

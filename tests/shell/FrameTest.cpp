@@ -59,7 +59,7 @@ TEST_F(ShellTest, GridMenusHoldEveryItemInOrder) {
     EXPECT_EQ(Items(menus[0]),
               QStringList({"&Nouveau\tCtrl+N|57600", "&Ouvrir...\tCtrl+O|57601", "&Fermer|57602",
                            "&Enregistrer\tCtrl+S|57603", "En&registrer sous...|57604", "-",
-                           "&Connection au site|32791", "-", "Fichier récent|57616", "-",
+                           "&Connexion au site|32791", "-", "Fichier récent|57616", "-",
                            "&Quitter|57665"}));
     EXPECT_EQ(Items(menus[1]),
               QStringList({"&Barre d'outils|59392", "Barre d'é&tat|59393", "&Préférences|32771",
@@ -68,7 +68,7 @@ TEST_F(ShellTest, GridMenusHoldEveryItemInOrder) {
                                             "&Réorganiser les icônes|57649", "-",
                                             "&1 GrilleNr1|65280"}));
     EXPECT_EQ(Items(menus[3]), QStringList({"A&ide html de Verbaline 2000|32785",
-                                            "&A propos de Verbaline 2000...|57664"}));
+                                            "&À propos de Verbaline 2000...|57664"}));
     EXPECT_EQ(Items(menus[4]), QStringList({"&Calculer|32777", "&Effacer|32778",
                                             "&Solution|32779", "&Informations|32790"}));
 }
@@ -84,7 +84,7 @@ TEST_F(ShellTest, WithoutGridWindowTheShortMenusAreShown) {
     EXPECT_EQ(Items(menus[0]),
               QStringList({"&Nouveau\tCtrl+N|57600", "&Ouvrir...\tCtrl+O|57601", "-",
                            "Fichier récent|57616", "-", "&Quitter|57665"}));
-    EXPECT_EQ(Items(menus[2]), QStringList({"&A propos de Verbaline...|57664"}));
+    EXPECT_EQ(Items(menus[2]), QStringList({"&À propos de Verbaline...|57664"}));
     EXPECT_EQ(frame->menuBar()->actions().size(), 3);
     // Grid commands reach nobody now.
     EXPECT_FALSE(frame->CommandState(ID_GRID_COMPUTE).m_bEnabled);

@@ -225,7 +225,7 @@ TEST_F(PageTest, BrowserBrowseTakesOnlyAProgram) {
         return chosen;
     };
     dlg.Click(CPreferencesDlg::IDC_BROWSER_BROWSE);
-    EXPECT_EQ(asked, "Recherche du Navigateur HTML:|Executables (*)");
+    EXPECT_EQ(asked, "Recherche du Navigateur HTML:|Exécutables (*)");
     EXPECT_EQ(dlg.m_strBrowserPath, "/opt/verbal/helpview");
     ASSERT_EQ(messages.size(), 1u);
 
@@ -286,7 +286,7 @@ TEST_F(PageTest, HelpAboutAndTheAuthorsPage) {
     site->click();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "Le navigateur html n'a pas été trouvé utilisez le cadre Navigateur "
-                           "html pour selectionner un navigateur");
+                           "html pour sélectionner un navigateur");
 
     // With a browser: the members as they stand, not the typed path.
     TempDir dir;

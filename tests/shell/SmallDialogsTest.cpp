@@ -93,7 +93,7 @@ TEST(SolutionChoice, ButtonsChooseAndCancelKeepsThePresetChoice) {
         EXPECT_EQ(dlg.result(), QDialog::Accepted);
     }
     CSolutionDlg dlg;
-    EXPECT_EQ(dlg.ItemText(CSolutionDlg::IDC_MARK), "Afficher  les erreurs");
+    EXPECT_EQ(dlg.ItemText(CSolutionDlg::IDC_MARK), "Afficher les erreurs");
     EXPECT_EQ(dlg.ItemText(CSolutionDlg::IDC_REVEAL), "Afficher la solution complète ");
     EXPECT_EQ(dlg.GetDlgItem(CSolutionDlg::IDC_CANCEL)->geometry().bottom() + 1,
               Units().Y(55));
@@ -199,7 +199,7 @@ TEST(Confirmations, EnterAnswersOuiWhichStandsOnTheRight) {
         QTest::keyClick(dlg, Qt::Key_Return);
         EXPECT_EQ(dlg->result(), QDialog::Accepted);
     }
-    EXPECT_EQ(erase.windowTitle(), "Effacage de la grille");
+    EXPECT_EQ(erase.windowTitle(), "Effaçage de la grille");
     EXPECT_TRUE(erase.findChild<QLabel*>()->text().startsWith(
         "ATTENTION ! Cette fonction va effacer toutes les cases"));
 }

@@ -18,11 +18,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char kNoKey[] = "Une entrée du registre n'a pas été trouvée . Réinstallez le programme.";
-const char kNoValue[] = "Une valeur du registre n'a pas été trouvée . Réinstallez le programme.";
+const char kNoKey[] = "Une entrée du registre n'a pas été trouvée. Réinstallez le programme.";
+const char kNoValue[] = "Une valeur du registre n'a pas été trouvée. Réinstallez le programme.";
 const char kReset[] =
     "Tous les paramètres de l'application ont été supprimés. Veuillez fermer l'application puis "
-    "redémarrer afin que de nouveaux paramètres soient recrées.";
+    "redémarrer afin que de nouveaux paramètres soient recréés.";
 
 class ViewSettingsFile : public ::testing::Test {
 protected:
@@ -143,8 +143,8 @@ TEST_F(ViewSettingsFile, AFileThatCannotBeCreatedLeavesTheDefaultsInMemory) {
     WriteFile(sandbox.Dir() + "/config", "");
     auto view = MakeView();
     ASSERT_EQ(dialogs.calls.size(), 1u);
-    EXPECT_EQ(dialogs.calls[0].text, "Problème au cours de la céation d'un fichier...");
-    EXPECT_EQ(dialogs.calls[0].caption, "PARAMETRES D'INITIALISTION");
+    EXPECT_EQ(dialogs.calls[0].text, "Problème au cours de la création d'un fichier...");
+    EXPECT_EQ(dialogs.calls[0].caption, "PARAMETRES D'INITIALISATION");
     EXPECT_EQ(view->m_settings.m_nCellSize, 25);
     EXPECT_EQ(view->m_settings.m_strSoundFile[0], m_install + "/zip.wav");
 }
@@ -245,7 +245,7 @@ TEST_F(ViewSettingsFile, AFifoInPlaceOfTheFileIsNeverWaitedOn) {
     ASSERT_EQ(mkfifo(sandbox.SettingsFile().c_str(), 0600), 0);
     auto view = MakeView();
     ASSERT_EQ(dialogs.calls.size(), 1u);
-    EXPECT_EQ(dialogs.calls[0].caption, "PARAMETRES D'INITIALISTION");
+    EXPECT_EQ(dialogs.calls[0].caption, "PARAMETRES D'INITIALISATION");
     EXPECT_EQ(view->m_settings.m_strSoundFile[0], m_install + "/zip.wav");
     dialogs.calls.clear();
     view->WriteSettings();

@@ -10,6 +10,7 @@
 
 #include "ConfirmDlg.h"
 #include "DialogUnits.h"
+#include "HelpTextDlg.h"
 #include "MessageBox.h"
 #include "Modal.h"
 #include "SmallDialogs.h"
@@ -202,6 +203,23 @@ TEST(Confirmations, EnterAnswersOuiWhichStandsOnTheRight) {
     EXPECT_EQ(erase.windowTitle(), "Effaçage de la grille");
     EXPECT_TRUE(erase.findChild<QLabel*>()->text().startsWith(
         "ATTENTION ! Cette fonction va effacer toutes les cases"));
+}
+
+TEST(HelpTextBox, EnterInTheTextClosesItAsItsDefaultButtonDoes) {
+    CHelpTextDlg dlg;
+    dlg.m_strText = "Une ligne.\r\nUne autre.";
+    dlg.OnInitDialog();
+    dlg.show();
+    // The key goes where the keyboard is: the text box, which has the focus.
+    QTest::keyClick(dlg.TextBox(), Qt::Key_Return);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(dlg.TextBox()->toPlainText(), "Une ligne.\nUne autre.");
+
+    dlg.setResult(QDialog::Rejected);
+    dlg.show();
+    QTest::keyClick(dlg.TextBox(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
 }
 
 TEST(VictoryDialog, BannerAndCongratulations) {

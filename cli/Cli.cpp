@@ -104,18 +104,6 @@ bool ParseGenerate(const std::vector<std::string>& args, GenerateOptions& option
     return true;
 }
 
-// The document keeps its paths in Windows-1252, as its files do. A name with
-// a character outside that code page would silently become another file's
-// name ("?mega.vbg"): it is refused before anything is read or written.
-bool ToStoredPath(const std::string& utf8, std::string& stored, std::ostream& err) {
-    stored = Utf8ToCp1252(utf8);
-    if (Cp1252ToUtf8(stored) == utf8) return true;
-    err << "Le nom « " << Printable(utf8)
-        << " » contient des caractères que les grilles ne savent pas enregistrer (hors du jeu "
-           "Windows-1252). Renommez le fichier ou choisissez un autre nom.\n";
-    return false;
-}
-
 void PrintClues(const CVerbalineDoc& doc, std::ostream& out) {
     const int n = doc.GridSize();
     out << "Horizontalement\n";
@@ -145,19 +133,23 @@ int Generate(const std::vector<std::string>& args, const std::string& installDir
     doc->TakeSettings(silent);
 
     // What the new-grid dialog would hand the document.
+    // Files are opened and written by the names given (the file system's);
+    // only the dictionary's name goes into the grid file, which keeps
+    // Windows-1252.
     CNewGridData choice;
-    std::string outPath;
-    if (!ToStoredPath(options.dict, choice.m_strDictPath, err)) return 1;
-    if (!options.out.empty() && !ToStoredPath(options.out, outPath, err)) return 1;
+    choice.m_strDictPath = options.dict;
     choice.m_strDefsPath = choice.MakeDefsPath();
     choice.MakeDictName();
     choice.m_nGridLast = options.size - 1;
     choice.m_nQuality = options.quality;
-    const std::string problem = text::DefinitionsFileProblem(choice.m_strDefsPath);
+    std::string problem = text::DictionaryNameProblem(choice.m_strDictPath);
+    if (problem.empty()) problem = text::DefinitionsFileProblem(choice.m_strDefsPath);
     if (!problem.empty()) {
         err << Printable(Cp1252ToUtf8(problem));
         if (problem == text::kNoDefinitionsFile)
-            err << " (" << Printable(Cp1252ToUtf8(choice.m_strDefsPath)) << ")";
+            err << " (" << Printable(choice.m_strDefsPath) << ")";
+        else if (problem == text::DictionaryNameProblem(choice.m_strDictPath))
+            err << " (" << Printable(choice.m_strDictPath) << ")";
         err << "\n";
         return 1;
     }
@@ -181,7 +173,7 @@ int Generate(const std::vector<std::string>& args, const std::string& installDir
 
     for (const std::string& row : SolutionRows(*doc)) out << row << "\n";
     PrintClues(*doc, out);
-    if (!options.out.empty() && !doc->SaveGrid(outPath)) return 1;
+    if (!options.out.empty() && !doc->SaveGrid(options.out)) return 1;
     out << elapsed.count() << " ms, " << doc->SearchStats().columnChecks << " tests de colonnes, "
         << doc->SearchStats().rowsFilled << " lignes remplies, " << doc->CountBlackSquares()
         << " cases noires\n";
@@ -196,9 +188,7 @@ int Show(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     ConsoleHost host(err);
     auto doc = std::make_unique<CVerbalineDoc>(&host);
     doc->OnNewDocument();
-    std::string path;
-    if (!ToStoredPath(args[1], path, err)) return 1;
-    if (!doc->OpenGrid(path)) return 1;
+    if (!doc->OpenGrid(args[1])) return 1;
 
     const int n = doc->GridSize();
     const int quality = doc->Quality();

@@ -62,7 +62,7 @@ bool Exporter::Add(const CVerbalineDoc& doc, int number, std::ostream& err) {
     job.options.solution = d->request.solutionPage   ? print::SolutionPlace::OwnPage
                            : d->request.solutionFoot ? print::SolutionPlace::Foot
                                                      : print::SolutionPlace::None;
-    if (d->count > 1) job.options.title = QStringLiteral("Mots croisés n° %1").arg(number);
+    if (d->count > 1) job.options.title = QStringLiteral("Mots croisés n°\u00A0%1").arg(number);
     d->jobs.push_back(std::move(job));
     return true;
 }

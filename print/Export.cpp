@@ -14,20 +14,28 @@ namespace verbal::print {
 
 bool PaintJobs(QPagedPaintDevice& device, const std::vector<PrintJob>& jobs) {
     const QSizeF paper = device.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    std::vector<std::unique_ptr<SheetPages>> laidOut;
+    for (const PrintJob& job : jobs)
+        laidOut.push_back(std::make_unique<SheetPages>(job.sheet, job.options, paper));
+    // Sheet by sheet; the solutions of a batch come after all its grids, so
+    // that the grids can be handed out and the solutions kept.
+    std::vector<std::pair<const SheetPages*, int>> order;
+    for (const auto& pages : laidOut)
+        for (int i = 0; i < pages->PageCount() - pages->SolutionPageCount(); ++i)
+            order.emplace_back(pages.get(), i);
+    for (const auto& pages : laidOut)
+        for (int i = pages->PageCount() - pages->SolutionPageCount(); i < pages->PageCount(); ++i)
+            order.emplace_back(pages.get(), i);
+
     QPainter painter;
     if (!painter.begin(&device)) return false;
     const QRectF sheet(0, 0, device.width(), device.height());
-    bool first = true;
-    for (const PrintJob& job : jobs) {
-        const SheetPages pages(job.sheet, job.options, paper);
-        for (int i = 0; i < pages.PageCount(); ++i) {
-            if (!first && !device.newPage()) {
-                painter.end();
-                return false;
-            }
-            first = false;
-            pages.Paint(painter, i, sheet);
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (i > 0 && !device.newPage()) {
+            painter.end();
+            return false;
         }
+        order[i].first->Paint(painter, order[i].second, sheet);
     }
     return painter.end();
 }

@@ -22,8 +22,9 @@ struct PrintJob {
 };
 
 // Paints the pages of every job, in order, on |device| (a printer set to
-// full page, or a PDF writer without margins), laid out for its paper. False
-// when the device could not be painted on.
+// full page, or a PDF writer without margins), laid out for its paper; the
+// solutions' own pages come last. False when the device could not be
+// painted on.
 bool PaintJobs(QPagedPaintDevice& device, const std::vector<PrintJob>& jobs);
 
 // The files' bytes. A PDF holds every page of every job; an SVG shows the

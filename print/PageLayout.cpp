@@ -139,6 +139,7 @@ struct SheetPages::Impl {
     PageOptions options;
     QSizeF paper;  // hundredths of a millimetre
     std::vector<Page> pages;
+    int solutionPages = 0;  // at the end of |pages|
     std::vector<Block> blocks;
 
     // Fonts.
@@ -440,22 +441,25 @@ struct SheetPages::Impl {
                                           y + metrics.height() + 1.4 * kMm + LabelHeight(fcell)),
                                   fcell, true, PlacedGrid::Solution});
         }
-        if (options.solution == SolutionPlace::OwnPage) {
-            Page page;
-            double y = PlaceTitle(page, options.title + QStringLiteral(" : solution"));
-            PlaceGrid(page, y, cell, PlacedGrid::Solution);
-            pages.push_back(page);
-        }
-        // Page numbers when a grid takes more than one sheet.
-        if (pages.size() > 1)
-            for (std::size_t i = 0; i < pages.size(); ++i) {
-                const QString text = QStringLiteral("%1/%2").arg(i + 1).arg(pages.size());
+        // Page numbers when the grid and its clues take more than one sheet;
+        // the solution's own page is apart, and may be printed apart.
+        const std::size_t numbered = pages.size();
+        if (numbered > 1)
+            for (std::size_t i = 0; i < numbered; ++i) {
+                const QString text = QStringLiteral("%1/%2").arg(i + 1).arg(numbered);
                 const QFontMetricsF metrics(footerFont);
                 pages[i].texts.push_back(
                     {text, footerFont,
                      QPointF((paper.width() - metrics.horizontalAdvance(text)) / 2,
                              paper.height() - kFooterFromBottom)});
             }
+        if (options.solution == SolutionPlace::OwnPage) {
+            Page page;
+            double y = PlaceTitle(page, options.title + QStringLiteral(" : solution"));
+            PlaceGrid(page, y, cell, PlacedGrid::Solution);
+            pages.push_back(page);
+            solutionPages = 1;
+        }
     }
 
     // --- painting -----------------------------------------------------------
@@ -546,6 +550,8 @@ SheetPages::SheetPages(const GridSheet& sheet, const PageOptions& options, const
 SheetPages::~SheetPages() = default;
 
 int SheetPages::PageCount() const { return static_cast<int>(d->pages.size()); }
+
+int SheetPages::SolutionPageCount() const { return d->solutionPages; }
 
 void SheetPages::Paint(QPainter& painter, int index, const QRectF& paper) const {
     if (index < 0 || index >= PageCount()) return;

@@ -43,6 +43,8 @@ public:
     SheetPages& operator=(const SheetPages&) = delete;
 
     int PageCount() const;
+    // The last pages that hold only the solution (0 or 1).
+    int SolutionPageCount() const;
     // Draws page |index| (from 0) so that the sheet fills |paper|, in the
     // painter's coordinates.
     void Paint(QPainter& painter, int index, const QRectF& paper) const;

@@ -18,6 +18,7 @@
 #include "Modal.h"
 #include "QtText.h"
 #include "Process.h"
+#include "SettingsIo.h"
 #include "Sound.h"
 #include "Strings.h"
 #include "VerbalineView.h"
@@ -342,14 +343,11 @@ void CPreferencesDlg::OnBrowserBrowse() {
 
 void CPreferencesDlg::OnBrowserHelp() {
     CHelpTextDlg dlg(this);
-    dlg.m_strText = W(
-        "Ce cadre vous permet de sélectionner le programme utilisé pour naviguer dans l'aide. "
-        "Vous pouvez utiliser tout programme capable de visualiser des documents html. Le "
-        "programme est fourni avec un navigateur utilisant Internet Explorer en controle ActiveX. "
-        "Celui-ci ne fonctionne donc que si Internet Explorer est installé sur votre systeme. "
-        "Pour le sélectionner, rechercher le fichier helpview.exe qui doit se trouver dans le "
-        "répertoire où vous avez installer Verbaline 2000.POUR PLUS D'INFORMATIONS LANCEZ L'AIDE "
-        "A PARTIR DU MENU DEMARER.");
+    dlg.m_strText =
+        W("Ce cadre vous permet de sélectionner le programme utilisé pour naviguer dans l'aide. "
+          "Vous pouvez utiliser tout programme capable de visualiser des documents html, par "
+          "exemple le navigateur internet de votre bureau. ") +
+        ShippedBrowserText(m_strInstallDir);
     dlg.DoModal();
 }
 

@@ -38,7 +38,7 @@ int CaptionWidth(const QString& title) {
     QFont font = QGuiApplication::font();
     font.setBold(true);
     const QFontMetrics fm(font);
-    return fm.horizontalAdvance(title) + 5 * fm.height() + 24;
+    return fm.horizontalAdvance(title) + 7 * fm.height() + 16;
 }
 
 void UseTemplateFrames(QWidget* dialog) {

@@ -70,8 +70,6 @@ bool ParseInt(const std::string& text, long long low, long long high, long long&
     return used == text.size() && value >= low && value <= high;
 }
 
-bool ToStoredPath(const std::string& utf8, std::string& stored, std::ostream& err);
-
 // The export options shared by "generate" and "export", at args[i]: 1 when
 // taken (|i| then on its last word), 0 when |args[i]| is not one of them, -1
 // after a French message.
@@ -104,7 +102,7 @@ int ParseExportOption(const std::vector<std::string>& args, std::size_t& i,
         err << "Option " << name << " : le nom du fichier est vide.\n";
         return -1;
     }
-    if (!ToStoredPath(value, target->stored, err)) return -1;
+    target->stored = value;
     target->shown = value;
     return 1;
 }
@@ -171,18 +169,6 @@ bool ParseGenerate(const std::vector<std::string>& args, GenerateOptions& option
     return true;
 }
 
-// The document keeps its paths in Windows-1252, as its files do. A name with
-// a character outside that code page would silently become another file's
-// name ("?mega.vbg"): it is refused before anything is read or written.
-bool ToStoredPath(const std::string& utf8, std::string& stored, std::ostream& err) {
-    stored = Utf8ToCp1252(utf8);
-    if (Cp1252ToUtf8(stored) == utf8) return true;
-    err << "Le nom « " << Printable(utf8)
-        << " » contient des caractères que les grilles ne savent pas enregistrer (hors du jeu "
-           "Windows-1252). Renommez le fichier ou choisissez un autre nom.\n";
-    return false;
-}
-
 void PrintClues(const CVerbalineDoc& doc, std::ostream& out) {
     const int n = doc.GridSize();
     out << "Horizontalement\n";
@@ -226,19 +212,23 @@ int Generate(const std::vector<std::string>& args, const std::string& installDir
     if (options.dict.empty()) options.dict = installDir + "/Standard.lex";
 
     // What the new-grid dialog would hand the document.
+    // Files are opened and written by the names given (the file system's);
+    // only the dictionary's name goes into the grid file, which keeps
+    // Windows-1252.
     CNewGridData choice;
-    std::string outPath;
-    if (!ToStoredPath(options.dict, choice.m_strDictPath, err)) return 1;
-    if (!options.out.empty() && !ToStoredPath(options.out, outPath, err)) return 1;
+    choice.m_strDictPath = options.dict;
     choice.m_strDefsPath = choice.MakeDefsPath();
     choice.MakeDictName();
     choice.m_nGridLast = options.size - 1;
     choice.m_nQuality = options.quality;
-    const std::string problem = text::DefinitionsFileProblem(choice.m_strDefsPath);
+    std::string problem = text::DictionaryNameProblem(choice.m_strDictPath);
+    if (problem.empty()) problem = text::DefinitionsFileProblem(choice.m_strDefsPath);
     if (!problem.empty()) {
         err << Printable(Cp1252ToUtf8(problem));
         if (problem == text::kNoDefinitionsFile)
-            err << " (" << Printable(Cp1252ToUtf8(choice.m_strDefsPath)) << ")";
+            err << " (" << Printable(choice.m_strDefsPath) << ")";
+        else if (problem == text::DictionaryNameProblem(choice.m_strDictPath))
+            err << " (" << Printable(choice.m_strDictPath) << ")";
         err << "\n";
         return 1;
     }
@@ -265,9 +255,9 @@ int Generate(const std::vector<std::string>& args, const std::string& installDir
         if (options.exports.Any() && !exporter.Add(*doc, number, err)) return 1;
         if (!options.out.empty()) {
             if (batch)
-                grids.emplace_back(NumberedPath(outPath, number, options.count),
+                grids.emplace_back(NumberedPath(options.out, number, options.count),
                                    doc->WriteGridBytes());
-            else if (!doc->SaveGrid(outPath))
+            else if (!doc->SaveGrid(options.out))
                 return 1;
         }
         out << elapsed.count() << " ms, " << doc->SearchStats().columnChecks
@@ -279,7 +269,7 @@ int Generate(const std::vector<std::string>& args, const std::string& installDir
     for (const auto& [path, bytes] : grids) {
         const int error = WriteFileAtomically(path, bytes);
         if (error != 0) {
-            err << "La grille « " << Printable(Cp1252ToUtf8(path))
+            err << "La grille « " << Printable(path)
                 << " » n'a pas pu être enregistrée : " << Cp1252ToUtf8(FrenchErrorText(error))
                 << ".\n";
             return 1;
@@ -312,9 +302,7 @@ int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream
     ConsoleHost host(err);
     auto doc = std::make_unique<CVerbalineDoc>(&host);
     doc->OnNewDocument();
-    std::string path;
-    if (!ToStoredPath(args[1], path, err)) return 1;
-    if (!doc->OpenGrid(path)) return 1;
+    if (!doc->OpenGrid(args[1])) return 1;
     Exporter exporter(request, 1);
     if (!exporter.Add(*doc, 1, err) || !exporter.Write(out, err)) return 1;
     return 0;
@@ -328,9 +316,7 @@ int Show(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     ConsoleHost host(err);
     auto doc = std::make_unique<CVerbalineDoc>(&host);
     doc->OnNewDocument();
-    std::string path;
-    if (!ToStoredPath(args[1], path, err)) return 1;
-    if (!doc->OpenGrid(path)) return 1;
+    if (!doc->OpenGrid(args[1])) return 1;
 
     const int n = doc->GridSize();
     const int quality = doc->Quality();

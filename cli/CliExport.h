@@ -12,7 +12,8 @@ class CVerbalineDoc;
 namespace verbal::cli {
 
 // The files asked for on the command line. Paths are kept twice: as the
-// engine names files (Windows-1252) and as typed (UTF-8), for messages.
+// file system names them and as typed, for messages (both UTF-8 now that
+// files are written by their own names).
 struct ExportRequest {
     struct Target {
         std::string stored;

@@ -32,9 +32,9 @@ bool PaintJobs(QPagedPaintDevice& device, const std::vector<PrintJob>& jobs);
 QByteArray PdfBytes(const std::vector<PrintJob>& jobs, const QPageSize& pageSize);
 QByteArray SvgBytes(const PrintJob& job, const QPageSize& pageSize);
 
-// Writes |bytes| to |storedPath| (the engine's Windows-1252 path) so that
-// the file is complete or untouched. Empty on success, else the French
-// message to show.
+// Writes |bytes| to |storedPath| (the file system's own name, UTF-8, as
+// every path the engine writes) so that the file is complete or untouched.
+// Empty on success, else the French message to show.
 QString WriteFileSafely(const std::string& storedPath, const QByteArray& bytes,
                         const QString& shownName);
 

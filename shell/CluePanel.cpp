@@ -1,22 +1,23 @@
 #include "CluePanel.h"
 
-#include <QHeaderView>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTimer>
-#include <QTreeWidget>
+#include <functional>
 
 #include "QtText.h"
 #include "Strings.h"
 #include "VerbalineDoc.h"
-#include "VerbalineView.h"
 
 namespace verbal::shell {
 namespace {
 
-constexpr int kWordRole = Qt::UserRole + 1;
-
 // A clue comes from a file anyone may have written: shown as plain text on
-// one line of its own, whatever control characters it carries.
+// a line of its own, whatever control characters it carries.
 QString PlainClue(const std::string& bytes) {
     QString text = FromBytes(bytes);
     for (QChar& c : text)
@@ -31,6 +32,28 @@ QSettings Profile() {
                      AppTitle());
 }
 
+// One clue of the list; a click takes the cursor to its word.
+class CClueLine : public QLabel {
+public:
+    CClueLine(const QString& text, std::function<void()> onClick, QWidget* parent)
+        : QLabel(text, parent), m_onClick(std::move(onClick)) {
+        setTextFormat(Qt::PlainText);
+        setWordWrap(true);
+        setAutoFillBackground(true);
+        setContentsMargins(4, 1, 4, 1);
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && m_onClick) m_onClick();
+        event->accept();
+    }
+
+private:
+    std::function<void()> m_onClick;
+};
+
 }  // namespace
 
 CCluePanel::CCluePanel(QWidget* parent) : QDockWidget(QStringLiteral("Définitions"), parent) {
@@ -38,25 +61,15 @@ CCluePanel::CCluePanel(QWidget* parent) : QDockWidget(QStringLiteral("Définitio
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
 
-    m_list = new QTreeWidget(this);
-    m_list->setColumnCount(2);
-    m_list->setHeaderHidden(true);
-    m_list->setRootIsDecorated(false);
-    m_list->setItemsExpandable(false);
-    m_list->setIndentation(0);
-    m_list->setWordWrap(true);
-    m_list->setUniformRowHeights(false);
-    m_list->setTextElideMode(Qt::ElideNone);
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setFocusPolicy(Qt::NoFocus);
-    m_list->header()->setStretchLastSection(true);
-    m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    setWidget(m_list);
-    setMinimumWidth(220);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->setBackgroundRole(QPalette::Base);
+    setWidget(m_scroll);
+    setMinimumWidth(230);
+    Rebuild();
 
-    connect(m_list, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item) { OnItemClicked(item); });
     // A computation replaces the grid while the panel's window waits: the
     // list catches up with it now and then.
     auto* timer = new QTimer(this);
@@ -101,68 +114,104 @@ void CCluePanel::Refresh() {
 }
 
 void CCluePanel::Rebuild() {
-    m_list->clear();
     m_words.clear();
-    m_items.clear();
+    m_labels.clear();
     m_greyed.clear();
     m_nCurrent = -1;
-    if (!m_bBuiltReady) return;
-    const CVerbalineDoc& doc = *m_view->GetDocument();
-    m_words = GridWords(doc);
+    delete m_content;
+    m_content = new QWidget;
+    m_content->setBackgroundRole(QPalette::Base);
+    auto* grid = new QGridLayout(m_content);
+    grid->setContentsMargins(6, 6, 6, 6);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(1);
+    grid->setColumnStretch(1, 1);
+    int row = 0;
 
-    QFont headingFont = m_list->font();
-    headingFont.setBold(true);
-    QFont letterFont = m_list->font();
-    letterFont.setItalic(true);
-    if (letterFont.pointSizeF() > 0) letterFont.setPointSizeF(letterFont.pointSizeF() * 0.9);
+    if (!m_bBuiltReady) {
+        auto* none = new QLabel(
+            QStringLiteral("Les définitions de la grille s'affichent ici dès qu'elle est "
+                           "calculée ou ouverte."),
+            m_content);
+        none->setWordWrap(true);
+        none->setForegroundRole(QPalette::PlaceholderText);
+        grid->addWidget(none, row++, 0, 1, 2);
+    } else {
+        const CVerbalineDoc& doc = *m_view->GetDocument();
+        m_words = GridWords(doc);
 
-    int lastLine = 0;
-    Direction lastDirection = Direction::Down;
-    for (std::size_t i = 0; i < m_words.size(); ++i) {
-        const CWordSpan& w = m_words[i];
-        if (i == 0 || w.direction != lastDirection) {
-            auto* heading = new QTreeWidgetItem(m_list);
-            heading->setText(0, w.direction == Direction::Across
-                                    ? QStringLiteral("Horizontalement")
-                                    : QStringLiteral("Verticalement"));
-            heading->setFont(0, headingFont);
-            heading->setFlags(Qt::ItemIsEnabled);
-            heading->setFirstColumnSpanned(true);
-            lastLine = 0;
-            lastDirection = w.direction;
+        QFont headingFont = font();
+        headingFont.setBold(true);
+        QFont numberFont = font();
+        numberFont.setBold(true);
+        QFont letterFont = font();
+        letterFont.setItalic(true);
+        if (letterFont.pointSizeF() > 0) letterFont.setPointSizeF(letterFont.pointSizeF() * 0.9);
+
+        int lastLine = 0;
+        for (std::size_t i = 0; i < m_words.size(); ++i) {
+            const CWordSpan& w = m_words[i];
+            if (i == 0 || w.direction != m_words[i - 1].direction) {
+                auto* heading = new QLabel(w.direction == Direction::Across
+                                               ? QStringLiteral("Horizontalement")
+                                               : QStringLiteral("Verticalement"),
+                                           m_content);
+                heading->setFont(headingFont);
+                if (row > 0) heading->setContentsMargins(0, 10, 0, 0);
+                grid->addWidget(heading, row++, 0, 1, 2);
+                lastLine = 0;
+            }
+            // The row's (column's) number once, beside its first word.
+            if (w.line != lastLine) {
+                auto* number = new QLabel(QString::number(w.line), m_content);
+                number->setFont(numberFont);
+                number->setAlignment(Qt::AlignRight | Qt::AlignTop);
+                number->setContentsMargins(0, 1, 0, 1);
+                if (lastLine != 0) number->setContentsMargins(0, 5, 0, 1);
+                grid->addWidget(number, row, 0);
+            }
+            QString text = PlainClue(doc.Clue(w.direction, w.line, w.number));
+            if (text.isEmpty()) text = QStringLiteral("(sans définition)");
+            auto* line = new CClueLine(text, [this, i] { OnClueClicked(i); }, m_content);
+            // A single letter counts as a word, but is hardly one: it is
+            // listed quietly.
+            if (w.length == 1) line->setFont(letterFont);
+            if (w.line != lastLine && lastLine != 0) line->setContentsMargins(4, 5, 4, 1);
+            grid->addWidget(line, row++, 1);
+            lastLine = w.line;
+            m_labels.push_back(line);
         }
-        auto* item = new QTreeWidgetItem(m_list);
-        // The row's (column's) number once, on its first word.
-        if (w.line != lastLine) item->setText(0, QString::number(w.line));
-        item->setTextAlignment(0, Qt::AlignRight | Qt::AlignTop);
-        lastLine = w.line;
-        const std::string& clue = doc.Clue(w.direction, w.line, w.number);
-        QString text = PlainClue(clue);
-        if (text.isEmpty()) text = QStringLiteral("(sans définition)");
-        item->setText(1, text);
-        item->setData(0, kWordRole, static_cast<int>(i));
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        // A single letter counts as a word, but it is hardly one: it is
-        // listed quietly.
-        if (w.length == 1) item->setFont(1, letterFont);
-        m_items.push_back(item);
+        m_greyed.assign(m_words.size(), false);
+        for (std::size_t i = 0; i < m_words.size(); ++i) Paint(i);
     }
-    m_greyed.assign(m_words.size(), false);
+    grid->setRowStretch(row, 1);
+    m_scroll->setWidget(m_content);
+}
+
+void CCluePanel::Paint(std::size_t i) {
+    QLabel* label = m_labels[i];
+    QPalette pal = palette();
+    const bool current = static_cast<int>(i) == m_nCurrent;
+    pal.setColor(QPalette::Window, current ? pal.color(QPalette::Active, QPalette::Highlight)
+                                           : pal.color(QPalette::Active, QPalette::Base));
+    QColor text = current ? pal.color(QPalette::Active, QPalette::HighlightedText)
+                          : pal.color(QPalette::Active, QPalette::Text);
+    // A word the player has filled in steps back; the current one keeps
+    // its highlight colours, a little paler.
+    if (m_greyed[i])
+        text = current ? QColor(text.red(), text.green(), text.blue(), 170)
+                       : pal.color(QPalette::Disabled, QPalette::Text);
+    pal.setColor(QPalette::WindowText, text);
+    label->setPalette(pal);
+    // The list's own roles are those of text on a page; the line paints
+    // with the colours just set.
+    label->setBackgroundRole(QPalette::Window);
+    label->setForegroundRole(QPalette::WindowText);
 }
 
 void CCluePanel::UpdateStates() {
     if (m_words.empty() || !m_view) return;
     const CVerbalineDoc& doc = *m_view->GetDocument();
-    const QColor normal = m_list->palette().color(QPalette::Active, QPalette::Text);
-    const QColor done = m_list->palette().color(QPalette::Disabled, QPalette::Text);
-    for (std::size_t i = 0; i < m_words.size(); ++i) {
-        const bool filled = WordFilled(doc, m_words[i]);
-        if (filled == m_greyed[i]) continue;
-        m_greyed[i] = filled;
-        for (int column = 0; column < 2; ++column)
-            m_items[i]->setForeground(column, filled ? done : normal);
-    }
-
     int current = -1;
     const CPlayCursor& cursor = m_view->Cursor();
     if (cursor.Active() && doc.GridReady()) {
@@ -170,24 +219,30 @@ void CCluePanel::UpdateStates() {
         for (std::size_t i = 0; i < m_words.size(); ++i)
             if (m_words[i].Same(word)) current = static_cast<int>(i);
     }
-    if (current == m_nCurrent) return;
+    const int previous = m_nCurrent;
     m_nCurrent = current;
-    if (current < 0) {
-        m_list->clearSelection();
-        return;
+    for (std::size_t i = 0; i < m_words.size(); ++i) {
+        const bool filled = WordFilled(doc, m_words[i]);
+        const bool changed = filled != m_greyed[i] || static_cast<int>(i) == previous ||
+                             static_cast<int>(i) == current;
+        m_greyed[i] = filled;
+        if (changed) Paint(i);
     }
-    m_list->setCurrentItem(m_items[current]);
-    m_items[current]->setSelected(true);
-    m_list->scrollToItem(m_items[current], QAbstractItemView::EnsureVisible);
+    if (current >= 0 && current != previous) {
+        QLabel* label = m_labels[current];
+        m_scroll->ensureWidgetVisible(label, 0, 30);
+        // Just built, the list has no geometry yet: once more when it has.
+        QTimer::singleShot(0, this, [this, label, current] {
+            if (m_nCurrent == current && current < static_cast<int>(m_labels.size()) &&
+                m_labels[current] == label)
+                m_scroll->ensureWidgetVisible(label, 0, 30);
+        });
+    }
 }
 
-void CCluePanel::OnItemClicked(QTreeWidgetItem* item) {
-    if (!item || !m_view) return;
-    const QVariant index = item->data(0, kWordRole);
-    if (!index.isValid()) return;
-    const int i = index.toInt();
-    if (i < 0 || static_cast<std::size_t>(i) >= m_words.size()) return;
-    m_view->GoToWord(m_words[i]);
+void CCluePanel::OnClueClicked(std::size_t index) {
+    if (!m_view || index >= m_words.size()) return;
+    m_view->GoToWord(m_words[index]);
     m_view->setFocus(Qt::OtherFocusReason);
     Refresh();
 }

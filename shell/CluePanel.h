@@ -12,8 +12,9 @@
 #include "PlayCursor.h"
 #include "VerbalineView.h"
 
-class QTreeWidget;
-class QTreeWidgetItem;
+class QGridLayout;
+class QLabel;
+class QScrollArea;
 
 namespace verbal::shell {
 
@@ -29,10 +30,11 @@ public:
     // grid, otherwise only the greyed words and the current clue change.
     void Refresh();
 
-    QTreeWidget* List() const { return m_list; }
-    // The words listed, in their order, and the item of each.
+    QScrollArea* ScrollArea() const { return m_scroll; }
+    // The words listed, in their order, and the line that shows the clue of
+    // each.
     const std::vector<CWordSpan>& Words() const { return m_words; }
-    QTreeWidgetItem* ItemOf(std::size_t index) const { return m_items[index]; }
+    QLabel* ClueLabel(std::size_t index) const { return m_labels[index]; }
     // The index of the highlighted word, -1 for none.
     int CurrentIndex() const { return m_nCurrent; }
     bool IsGreyed(std::size_t index) const;
@@ -44,16 +46,18 @@ public:
 private:
     void Rebuild();
     void UpdateStates();
-    void OnItemClicked(QTreeWidgetItem* item);
+    void OnClueClicked(std::size_t index);
+    void Paint(std::size_t index);
 
-    QTreeWidget* m_list;
+    QScrollArea* m_scroll;
+    QWidget* m_content = nullptr;
     QPointer<CVerbalineView> m_view;
     // What the list was built from.
     const void* m_pBuiltFor = nullptr;
     unsigned m_nBuiltGeneration = 0;
     bool m_bBuiltReady = false;
     std::vector<CWordSpan> m_words;
-    std::vector<QTreeWidgetItem*> m_items;
+    std::vector<QLabel*> m_labels;
     std::vector<bool> m_greyed;
     int m_nCurrent = -1;
 };

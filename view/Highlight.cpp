@@ -41,10 +41,10 @@ Candidate Try(COLORREF background, COLORREF letters, COLORREF accent, double wor
     if (ColourDistance(accent, c.colours.cursor) < 90) c.colours.outline = Mix(accent, letters, 0.6);
 
     const double readable = std::min(ContrastRatio(letters, background), 4.5);
-    c.good = ColourDistance(c.colours.word, background) >= 45 &&
-             ColourDistance(c.colours.cursor, c.colours.word) >= 35 &&
-             ContrastRatio(letters, c.colours.cursor) >= 0.7 * readable &&
-             ContrastRatio(letters, c.colours.word) >= 0.8 * readable &&
+    c.good = ColourDistance(c.colours.word, background) >= 30 &&
+             ColourDistance(c.colours.cursor, c.colours.word) >= 25 &&
+             ContrastRatio(letters, c.colours.cursor) >= 0.6 * readable &&
+             ContrastRatio(letters, c.colours.word) >= 0.75 * readable &&
              ColourDistance(c.colours.outline, c.colours.cursor) >= 60;
     return c;
 }
@@ -71,7 +71,10 @@ CHighlightColours HighlightColours(COLORREF background, COLORREF letters) {
         MakeColorRef(40, 120, 235),  MakeColorRef(255, 140, 0),  MakeColorRef(0, 170, 90),
         MakeColorRef(200, 40, 200),  MakeColorRef(255, 255, 255), MakeColorRef(0, 0, 0),
     };
-    static const double kAmounts[][2] = {{0.22, 0.45}, {0.3, 0.55}, {0.4, 0.7}};
+    // Light tints first; stronger ones where they do not show; fainter ones
+    // where stronger ones would eat into the letters' contrast.
+    static const double kAmounts[][2] = {
+        {0.22, 0.45}, {0.3, 0.55}, {0.4, 0.7}, {0.15, 0.3}, {0.12, 0.25}};
     for (const auto& amounts : kAmounts)
         for (COLORREF accent : kAccents) {
             const Candidate c = Try(background, letters, accent, amounts[0], amounts[1]);

@@ -22,6 +22,8 @@ void CVerbalineView::SyncCursor() {
     if (generation == m_nCursorGeneration) return;
     m_nCursorGeneration = generation;
     m_cursor.Hide();
+    // Whoever lists the grid's words learns it once the paint is over.
+    QMetaObject::invokeMethod(this, [this] { emit playChanged(); }, Qt::QueuedConnection);
 }
 
 bool CVerbalineView::event(QEvent* event) {

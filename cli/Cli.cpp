@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <memory>
 #include <optional>
 #include <ostream>
 
+#include "CliExport.h"
 #include "Codepage.h"
 #include "ConsoleHost.h"
 #include "FileIo.h"
@@ -18,14 +20,28 @@ namespace {
 const char* const kUsage =
     "Utilisation :\n"
     "  verbal-cli generate --size N --quality Q [--dict FICHIER.lex] [--seed S]\n"
-    "                      [--out FICHIER.vbg] [--timeout SECONDES]\n"
+    "                      [--out FICHIER.vbg] [--timeout SECONDES] [--count K]\n"
+    "                      [EXPORTS]\n"
     "      calcule une grille de N x N cases (N pair, de 6 à 20) de qualité Q (0 à 3)\n"
     "      et l'affiche avec ses définitions ; --out FICHIER.vbg l'enregistre ;\n"
     "      --timeout arrête le calcul après SECONDES secondes (120 par défaut,\n"
-    "      0 pour ne jamais l'arrêter).\n"
+    "      0 pour ne jamais l'arrêter) ; --count K calcule K grilles (graines S,\n"
+    "      S+1...) dans des fichiers numérotés, et un seul PDF de toutes les grilles.\n"
     "  verbal-cli show FICHIER.vbg\n"
     "      affiche une grille enregistrée : la grille du joueur, la solution et les\n"
-    "      définitions.\n";
+    "      définitions.\n"
+    "  verbal-cli export FICHIER.vbg EXPORTS\n"
+    "      écrit une grille enregistrée en PDF, en SVG ou au format ipuz.\n"
+    "EXPORTS :\n"
+    "  --pdf SORTIE.pdf    la page imprimable (A4, ou Letter selon la langue)\n"
+    "  --svg SORTIE.svg    la même page en image vectorielle\n"
+    "  --ipuz SORTIE.ipuz  la grille au format ouvert ipuz\n"
+    "  --solution          la solution sur une page à part\n"
+    "  --solution-foot     la solution en petit au pied de la page\n"
+    "  --player            les lettres du joueur dans la grille imprimée\n";
+
+// A club's or a class's batch, not a dictionary's worth.
+constexpr int kMaxCount = 500;
 
 const char* const kQualityNames[] = {"Mauvaise", "Moyenne", "Bonne", "Très bonne"};
 
@@ -36,6 +52,8 @@ struct GenerateOptions {
     std::optional<std::int64_t> seed;
     std::string out;
     int timeout = 120;  // seconds; 0 for none
+    int count = 1;
+    ExportRequest exports;
 };
 
 // Digits only: no sign, no blank, nothing after.
@@ -52,6 +70,43 @@ bool ParseInt(const std::string& text, long long low, long long high, long long&
     return used == text.size() && value >= low && value <= high;
 }
 
+// The export options shared by "generate" and "export", at args[i]: 1 when
+// taken (|i| then on its last word), 0 when |args[i]| is not one of them, -1
+// after a French message.
+int ParseExportOption(const std::vector<std::string>& args, std::size_t& i,
+                      ExportRequest& request, std::ostream& err) {
+    const std::string& name = args[i];
+    if (name == "--solution") {
+        request.solutionPage = true;
+        return 1;
+    }
+    if (name == "--solution-foot") {
+        request.solutionFoot = true;
+        return 1;
+    }
+    if (name == "--player") {
+        request.playerLetters = true;
+        return 1;
+    }
+    ExportRequest::Target* target = name == "--pdf"    ? &request.pdf
+                                    : name == "--svg"  ? &request.svg
+                                    : name == "--ipuz" ? &request.ipuz
+                                                       : nullptr;
+    if (!target) return 0;
+    if (i + 1 >= args.size()) {
+        err << "Option " << name << " sans valeur.\n" << kUsage;
+        return -1;
+    }
+    const std::string& value = args[++i];
+    if (value.empty()) {
+        err << "Option " << name << " : le nom du fichier est vide.\n";
+        return -1;
+    }
+    target->stored = value;
+    target->shown = value;
+    return 1;
+}
+
 // Parses the options of "generate"; on error writes a French message.
 bool ParseGenerate(const std::vector<std::string>& args, GenerateOptions& options,
                    std::ostream& err) {
@@ -61,6 +116,9 @@ bool ParseGenerate(const std::vector<std::string>& args, GenerateOptions& option
             err << "Argument inattendu : " << Printable(name) << "\n" << kUsage;
             return false;
         }
+        const int taken = ParseExportOption(args, i, options.exports, err);
+        if (taken < 0) return false;
+        if (taken > 0) continue;
         if (i + 1 >= args.size()) {
             err << "Option " << name << " sans valeur.\n" << kUsage;
             return false;
@@ -96,24 +154,19 @@ bool ParseGenerate(const std::vector<std::string>& args, GenerateOptions& option
                 return false;
             }
             options.timeout = static_cast<int>(number);
+        } else if (name == "--count") {
+            if (!ParseInt(value, 1, kMaxCount, number)) {
+                err << "Nombre de grilles invalide : " << Printable(value) << " (de 1 à "
+                    << kMaxCount << ").\n";
+                return false;
+            }
+            options.count = static_cast<int>(number);
         } else {
             err << "Option inconnue : " << Printable(name) << "\n" << kUsage;
             return false;
         }
     }
     return true;
-}
-
-// The document keeps its paths in Windows-1252, as its files do. A name with
-// a character outside that code page would silently become another file's
-// name ("?mega.vbg"): it is refused before anything is read or written.
-bool ToStoredPath(const std::string& utf8, std::string& stored, std::ostream& err) {
-    stored = Utf8ToCp1252(utf8);
-    if (Cp1252ToUtf8(stored) == utf8) return true;
-    err << "Le nom « " << Printable(utf8)
-        << " » contient des caractères que les grilles ne savent pas enregistrer (hors du jeu "
-           "Windows-1252). Renommez le fichier ou choisissez un autre nom.\n";
-    return false;
 }
 
 void PrintClues(const CVerbalineDoc& doc, std::ostream& out) {
@@ -130,62 +183,129 @@ void PrintClues(const CVerbalineDoc& doc, std::ostream& out) {
                 << Printable(Cp1252ToUtf8(doc.Clue(Direction::Down, c, word.number))) << "\n";
 }
 
+// Computes one grid with |seed|; false when none was found (and said so).
+bool ComputeOne(CVerbalineDoc& doc, ConsoleHost& host, const CNewGridData& choice,
+                const GenerateOptions& options, std::chrono::milliseconds& elapsed,
+                std::ostream& err) {
+    doc.OnNewDocument();
+    CDocumentSettings silent;
+    for (auto& sound : silent.m_strSound) sound = "Aucun";
+    doc.TakeSettings(silent);
+    if (options.timeout > 0) host.SetTimeLimit(std::chrono::seconds(options.timeout));
+    const auto start = std::chrono::steady_clock::now();
+    doc.Compute(choice);
+    elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
+    if (doc.GridReady()) return true;
+    if (host.TimedOut())
+        err << "Calcul arrêté : aucune grille trouvée en " << options.timeout
+            << (options.timeout > 1 ? " secondes" : " seconde") << " (voir --timeout).\n";
+    else if (doc.DictionaryOpened() && host.MessagesShown() == 0)
+        err << "Calcul interrompu : aucune grille.\n";
+    return false;
+}
+
 int Generate(const std::vector<std::string>& args, const std::string& installDir,
              std::ostream& out, std::ostream& err) {
     GenerateOptions options;
     if (!ParseGenerate(args, options, err)) return 2;
     if (options.dict.empty()) options.dict = installDir + "/Standard.lex";
 
-    ConsoleHost host(err);
-    host.SetSeed(options.seed);
-    auto doc = std::make_unique<CVerbalineDoc>(&host);
-    doc->OnNewDocument();
-    CDocumentSettings silent;
-    for (auto& sound : silent.m_strSound) sound = "Aucun";
-    doc->TakeSettings(silent);
-
     // What the new-grid dialog would hand the document.
+    // Files are opened and written by the names given (the file system's);
+    // only the dictionary's name goes into the grid file, which keeps
+    // Windows-1252.
     CNewGridData choice;
-    std::string outPath;
-    if (!ToStoredPath(options.dict, choice.m_strDictPath, err)) return 1;
-    if (!options.out.empty() && !ToStoredPath(options.out, outPath, err)) return 1;
+    choice.m_strDictPath = options.dict;
     choice.m_strDefsPath = choice.MakeDefsPath();
     choice.MakeDictName();
     choice.m_nGridLast = options.size - 1;
     choice.m_nQuality = options.quality;
-    const std::string problem = text::DefinitionsFileProblem(choice.m_strDefsPath);
+    std::string problem = text::DictionaryNameProblem(choice.m_strDictPath);
+    if (problem.empty()) problem = text::DefinitionsFileProblem(choice.m_strDefsPath);
     if (!problem.empty()) {
         err << Printable(Cp1252ToUtf8(problem));
         if (problem == text::kNoDefinitionsFile)
-            err << " (" << Printable(Cp1252ToUtf8(choice.m_strDefsPath)) << ")";
+            err << " (" << Printable(choice.m_strDefsPath) << ")";
+        else if (problem == text::DictionaryNameProblem(choice.m_strDictPath))
+            err << " (" << Printable(choice.m_strDictPath) << ")";
         err << "\n";
         return 1;
     }
 
+    ConsoleHost host(err);
+    auto doc = std::make_unique<CVerbalineDoc>(&host);
     ConsoleHost::InstallInterruptHandler();
-    if (options.timeout > 0)
-        host.SetTimeLimit(std::chrono::seconds(options.timeout));
-    const auto start = std::chrono::steady_clock::now();
-    doc->Compute(choice);
-    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now() - start);
-    if (!doc->GridReady()) {
-        if (host.TimedOut())
-            err << "Calcul arrêté : aucune grille trouvée en " << options.timeout
-                << (options.timeout > 1 ? " secondes" : " seconde")
-                << " (voir --timeout).\n";
-        else if (doc->DictionaryOpened() && host.MessagesShown() == 0)
-            err << "Calcul interrompu : aucune grille.\n";
-        return 1;
+    // A batch takes the seeds S, S + 1 ...: the same command gives the same
+    // grids again, and a club can hand out grid 7 of last week's batch.
+    const std::int64_t firstSeed =
+        options.seed ? *options.seed : static_cast<std::int64_t>(std::time(nullptr));
+    const bool batch = options.count > 1;
+    Exporter exporter(options.exports, options.count);
+    std::vector<std::pair<std::string, std::vector<char>>> grids;  // kept until all are found
+    for (int number = 1; number <= options.count; ++number) {
+        if (batch || options.seed) host.SetSeed(firstSeed + number - 1);
+        if (batch)
+            out << (number > 1 ? "\n" : "") << "Grille " << number << " sur " << options.count
+                << " (graine " << firstSeed + number - 1 << ")\n";
+        std::chrono::milliseconds elapsed{};
+        if (!ComputeOne(*doc, host, choice, options, elapsed, err)) return 1;
+        for (const std::string& row : SolutionRows(*doc)) out << row << "\n";
+        PrintClues(*doc, out);
+        if (options.exports.Any() && !exporter.Add(*doc, number, err)) return 1;
+        if (!options.out.empty()) {
+            if (batch)
+                grids.emplace_back(NumberedPath(options.out, number, options.count),
+                                   doc->WriteGridBytes());
+            else if (!doc->SaveGrid(options.out))
+                return 1;
+        }
+        out << elapsed.count() << " ms, " << doc->SearchStats().columnChecks
+            << " tests de colonnes, " << doc->SearchStats().rowsFilled << " lignes remplies, "
+            << doc->CountBlackSquares() << " cases noires\n";
     }
-
-    for (const std::string& row : SolutionRows(*doc)) out << row << "\n";
-    PrintClues(*doc, out);
-    if (!options.out.empty() && !doc->SaveGrid(outPath)) return 1;
-    out << elapsed.count() << " ms, " << doc->SearchStats().columnChecks << " tests de colonnes, "
-        << doc->SearchStats().rowsFilled << " lignes remplies, " << doc->CountBlackSquares()
-        << " cases noires\n";
+    // A batch's grid files are written once every grid is found: a stopped
+    // batch leaves none behind.
+    for (const auto& [path, bytes] : grids) {
+        const int error = WriteFileAtomically(path, bytes);
+        if (error != 0) {
+            err << "La grille « " << Printable(path)
+                << " » n'a pas pu être enregistrée : " << Cp1252ToUtf8(FrenchErrorText(error))
+                << ".\n";
+            return 1;
+        }
+    }
+    if (options.exports.Any() && !exporter.Write(out, err)) return 1;
     return host.MessagesShown() == 0 ? 0 : 1;
+}
+
+// Writes a saved grid as PDF, SVG or ipuz.
+int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() < 2 || args[1].compare(0, 2, "--") == 0) {
+        err << "Quelle grille exporter ? Donnez le fichier .vbg avant les options.\n" << kUsage;
+        return 2;
+    }
+    ExportRequest request;
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        const int taken = ParseExportOption(args, i, request, err);
+        if (taken < 0) return 2;
+        if (taken == 0) {
+            err << (args[i].compare(0, 2, "--") == 0 ? "Option inconnue : " : "Argument inattendu : ")
+                << Printable(args[i]) << "\n" << kUsage;
+            return 2;
+        }
+    }
+    if (!request.Any()) {
+        err << "Rien à exporter : donnez --pdf, --svg ou --ipuz.\n" << kUsage;
+        return 2;
+    }
+    ConsoleHost host(err);
+    auto doc = std::make_unique<CVerbalineDoc>(&host);
+    doc->OnNewDocument();
+    if (!doc->OpenGrid(args[1])) return 1;
+    Exporter exporter(request, 1);
+    if (!exporter.Add(*doc, 1, err) || !exporter.Write(out, err)) return 1;
+    return 0;
 }
 
 int Show(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -196,9 +316,7 @@ int Show(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     ConsoleHost host(err);
     auto doc = std::make_unique<CVerbalineDoc>(&host);
     doc->OnNewDocument();
-    std::string path;
-    if (!ToStoredPath(args[1], path, err)) return 1;
-    if (!doc->OpenGrid(path)) return 1;
+    if (!doc->OpenGrid(args[1])) return 1;
 
     const int n = doc->GridSize();
     const int quality = doc->Quality();
@@ -232,6 +350,8 @@ int Run(const std::vector<std::string>& args, const std::string& installDir, std
         status = Generate(args, installDir, out, err);
     } else if (args[0] == "show") {
         status = Show(args, out, err);
+    } else if (args[0] == "export") {
+        status = Export(args, out, err);
     } else if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         out << kUsage;
         status = 0;

@@ -34,7 +34,8 @@ struct MessageBoxRequest {
 
 // Data of the new-grid dialog ("Nombre de cases et dictionnaire"): what the
 // document hands in and takes back. The derivations are pure so that they can
-// be tested without a window.
+// be tested without a window. Paths are the file system's names (UTF-8); the
+// dictionary's name is Windows-1252 text, as the grid file keeps it.
 struct CNewGridData {
     std::string m_strCurrentDir;
     int m_nQuality = 0;
@@ -44,8 +45,10 @@ struct CNewGridData {
     std::string m_strDictName;
 
     // The dictionary's display name: what follows the last backslash (or
-    // slash) of the path, up to the first point after it.
+    // slash) of the path, up to the first point after it; DictNameOfPath
+    // gives it as the path has it.
     void MakeDictName();
+    std::string DictNameOfPath() const;
     // The definitions path: the dictionary path with its third character from
     // the end replaced by 'd' (Standard.lex gives Standard.dex).
     std::string MakeDefsPath() const;
@@ -100,7 +103,8 @@ public:
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
 
-    // Plays a sound file synchronously: returns when the sound has ended.
+    // Plays a sound file (a path as the file system names it) synchronously:
+    // returns when the sound has ended.
     virtual void PlaySoundFile(const std::string& path) = 0;
 
     // Seconds since the epoch: the seed of the word table's shuffle.

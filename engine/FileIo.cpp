@@ -14,11 +14,15 @@
 
 namespace verbal {
 
-std::string NativePath(const std::string& path) { return Cp1252ToUtf8(path); }
+std::string ShownPath(const std::string& nativePath) { return Utf8ToCp1252(nativePath); }
+
+bool StorableName(const std::string& nativePath) {
+    return Cp1252ToUtf8(Utf8ToCp1252(nativePath)) == nativePath;
+}
 
 ReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<char>& bytes,
                          std::size_t& size) {
-    return ReadNativeFile(NativePath(path), maxBytes, bytes, size);
+    return ReadNativeFile(path, maxBytes, bytes, size);
 }
 
 int OpenRegularFile(const std::string& native) {
@@ -79,14 +83,14 @@ ReadResult ReadNativeFile(const std::string& native, std::size_t maxBytes, std::
 }
 
 bool FileCanBeRead(const std::string& path) {
-    const int fd = OpenRegularFile(NativePath(path));
+    const int fd = OpenRegularFile(path);
     if (fd < 0) return false;
     ::close(fd);
     return true;
 }
 
 int WriteFileAtomically(const std::string& path, const std::vector<char>& bytes) {
-    std::string native = NativePath(path);
+    std::string native = path;
     // A link is saved through: its target gets the new bytes, the link stays.
     struct stat link {};
     if (lstat(native.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {

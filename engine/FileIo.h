@@ -1,6 +1,7 @@
-// Whole-file reading and safe writing for the engine. Paths are Windows-1252
-// text like every string of the document; they are converted for the file
-// system here.
+// Whole-file reading and safe writing for the engine. Paths are the file
+// system's own names (UTF-8 on this system), never converted: a name that
+// Windows-1252 cannot hold must still open its own file. Only texts shown to
+// a person go through ShownPath.
 #pragma once
 
 #include <cstddef>
@@ -16,8 +17,7 @@ enum class ReadResult { Ok, CannotOpen, TooLarge, ReadError };
 // can be opened: a folder, a FIFO or a device is refused at once.
 ReadResult ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<char>& bytes,
                          std::size_t& size);
-// The same for a path as the file system writes it (UTF-8), for tools whose
-// paths come from the command line.
+// The same; the name the tools outside the engine know it by.
 ReadResult ReadNativeFile(const std::string& nativePath, std::size_t maxBytes,
                           std::vector<char>& bytes, std::size_t& size);
 
@@ -39,7 +39,12 @@ int WriteFileAtomically(const std::string& path, const std::vector<char>& bytes)
 // A short French reason for a system error number.
 std::string FrenchErrorText(int errnum);
 
-// The path as the file system wants it (UTF-8).
-std::string NativePath(const std::string& path);
+// A path in a message (Windows-1252 text): characters that the code page
+// lacks become '?', for the eye only.
+std::string ShownPath(const std::string& nativePath);
+
+// True when Windows-1252 holds every character of |nativePath|, as a name
+// stored in a grid or settings file must.
+bool StorableName(const std::string& nativePath);
 
 }  // namespace verbal

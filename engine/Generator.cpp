@@ -255,7 +255,7 @@ int CVerbalineDoc::BuildClues() {
         m_bDictOpened = result != ReadResult::CannotOpen;
         if (result == ReadResult::Ok) break;
         if (result == ReadResult::TooLarge) {
-            Message(W("Le fichier des définitions (") + m_strDefsPath +
+            Message(W("Le fichier des définitions (") + ShownPath(m_strDefsPath) +
                         W(") est trop volumineux : il dépasse 4 000 000 octets. Les définitions "
                           "de cette grille n'ont pas pu être lues."),
                     text::kAppTitle, MsgButtons::Ok, MsgIcon::Stop, MsgOwner::App);

@@ -157,8 +157,8 @@ bool CVerbalineDoc::SaveGrid(const std::string& path) {
     } else {
         const int error = WriteFileAtomically(path, WriteGridBytes());
         if (error != 0) {
-            Message(W("La grille n'a pas pu être enregistrée dans le fichier « ") + path +
-                        W(" » : ") + FrenchErrorText(error) +
+            Message(W("La grille n'a pas pu être enregistrée dans le fichier « ") +
+                        ShownPath(path) + W(" » : ") + FrenchErrorText(error) +
                         W(". Le fichier qui portait ce nom n'a pas été modifié."),
                     "Enregistrement", MsgButtons::Ok, MsgIcon::Exclamation, MsgOwner::App);
         } else {
@@ -181,7 +181,8 @@ bool CVerbalineDoc::OpenGrid(const std::string& path) {
     else if (result == ReadResult::ReadError) problem = W("le fichier n'a pas pu être lu en entier");
     else problem = ReadGridBytes(bytes.data(), bytes.size());
     if (!problem.empty()) {
-        Message(W("Impossible d'ouvrir la grille « ") + path + W(" » : ") + problem + ".",
+        Message(W("Impossible d'ouvrir la grille « ") + ShownPath(path) + W(" » : ") + problem +
+                    ".",
                 text::kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation, MsgOwner::App);
         return false;
     }

@@ -17,16 +17,26 @@ const char* const kNoDefinitionsFile =
     "Choisissez un autre dictionnaire.";
 
 std::string DefinitionsFileProblem(const std::string& defsPath) {
-    const int fd = OpenRegularFile(NativePath(defsPath));
+    const int fd = OpenRegularFile(defsPath);
     if (fd < 0) return kNoDefinitionsFile;
     struct stat info {};
     const bool sized = fstat(fd, &info) == 0;
     ::close(fd);
     if (sized && info.st_size > kDefinitionsSize)
-        return W("Le fichier des définitions (") + defsPath +
+        return W("Le fichier des définitions (") + ShownPath(defsPath) +
                W(") est trop volumineux : il dépasse 4 000 000 octets. Choisissez un autre "
                  "dictionnaire.");
     return std::string();
+}
+
+std::string DictionaryNameProblem(const std::string& dictPath) {
+    CNewGridData data;
+    data.m_strDictPath = dictPath;
+    if (StorableName(data.DictNameOfPath())) return std::string();
+    // The name is not quoted: this text cannot show the characters at fault.
+    return W("Le nom de ce dictionnaire contient des caractères qu'une grille ne sait pas "
+             "enregistrer. Renommez le fichier du dictionnaire (et celui de ses définitions) ou "
+             "choisissez-en un autre.");
 }
 }  // namespace text
 
@@ -94,8 +104,10 @@ void CVerbalineDoc::OnCalculer() {
     m_strDefsPath = dlg.m_strDefsPath;
     m_grid.m_strDictName = dlg.m_strDictName;
 
-    // Never compute a grid whose clues could not be found afterwards.
-    const std::string problem = text::DefinitionsFileProblem(m_strDefsPath);
+    // Never compute a grid whose clues could not be found afterwards, nor
+    // one whose dictionary's name its file could not hold.
+    std::string problem = text::DictionaryNameProblem(m_strDictPath);
+    if (problem.empty()) problem = text::DefinitionsFileProblem(m_strDefsPath);
     if (!problem.empty()) {
         Message(problem, text::kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation, MsgOwner::App);
         return;
@@ -212,14 +224,17 @@ int CVerbalineDoc::WordNumberAt(Direction direction, int row, int column) const 
 // ---------------------------------------------------------------------------
 // Dialog data
 
-void CNewGridData::MakeDictName() {
+std::string CNewGridData::DictNameOfPath() const {
     // Paths typed on this system use '/', paths from older settings '\'.
     const std::size_t slash = m_strDictPath.find_last_of("\\/");
     const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
     const std::size_t point = m_strDictPath.find('.', start);
-    m_strDictName = m_strDictPath.substr(
-        start, point == std::string::npos ? std::string::npos : point - start);
+    return m_strDictPath.substr(start,
+                                point == std::string::npos ? std::string::npos : point - start);
 }
+
+// The grid file keeps the name in Windows-1252.
+void CNewGridData::MakeDictName() { m_strDictName = Utf8ToCp1252(DictNameOfPath()); }
 
 std::string CNewGridData::MakeDefsPath() const {
     std::string path = m_strDictPath;

@@ -35,10 +35,16 @@ extern const char* const kNoDefinitionsFile;
 // Why the definitions file cannot serve a grid: missing or not a regular
 // file (kNoDefinitionsFile), or too large for its buffer. Empty when it can.
 std::string DefinitionsFileProblem(const std::string& defsPath);
+// Why a grid computed from this dictionary could not be saved: its name
+// (which the grid file keeps) has characters outside Windows-1252. Empty
+// when it can.
+std::string DictionaryNameProblem(const std::string& dictPath);
 }  // namespace text
 
 // What the document takes from the settings of its window: the view hands it
 // in before it paints, and the document's own commands use it.
+// Paths are the file system's names (UTF-8), as every path the document
+// opens or writes.
 struct CDocumentSettings {
     std::string m_strDefaultDictPath;  // the dictionary the new-grid dialog offers
     std::string m_strDefaultDefsPath;

@@ -53,11 +53,11 @@ CWordTable::Load CWordTable::LoadDictionary(const std::string& path, std::string
     const ReadResult result = ReadWholeFile(path, maxBytes, bytes, size);
     if (result == ReadResult::CannotOpen) return Load::CannotOpen;
     if (result == ReadResult::TooLarge)
-        reason = W("Le fichier du dictionnaire est trop volumineux (") + path + W(") : il fait ") +
-                 Thousands(size) + W(" octets, le programme en accepte au plus ") +
+        reason = W("Le fichier du dictionnaire est trop volumineux (") + ShownPath(path) +
+                 W(") : il fait ") + Thousands(size) + W(" octets, le programme en accepte au plus ") +
                  Thousands(maxBytes) + W(". Choisissez un autre dictionnaire.");
     else if (result == ReadResult::ReadError)
-        reason = W("Le fichier du dictionnaire n'a pas pu être lu en entier (") + path +
+        reason = W("Le fichier du dictionnaire n'a pas pu être lu en entier (") + ShownPath(path) +
                  W("). Réessayez ou choisissez un autre dictionnaire.");
     else
         reason = TakeDictionaryBytes(bytes.data(), bytes.size(), path);
@@ -66,7 +66,7 @@ CWordTable::Load CWordTable::LoadDictionary(const std::string& path, std::string
 
 std::string CWordTable::TakeDictionaryBytes(const char* bytes, std::size_t size,
                                             const std::string& path) {
-    const std::string name = " (" + path + ")";
+    const std::string name = " (" + ShownPath(path) + ")";
     if (size > static_cast<std::size_t>(kDictionarySize - kTableAdditions))
         return W("Le fichier du dictionnaire est trop volumineux") + name +
                W(". Choisissez un autre dictionnaire.");

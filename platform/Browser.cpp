@@ -44,7 +44,7 @@ bool IsUsableProgram(const std::string& nativePath) {
 
 std::string ReadDefaultValue(const std::filesystem::path& registryFile, const std::string& key, bool& ok) {
     std::string value;
-    ok = ReadRegistryString(RegRoot::LocalMachine, key, "", value, registryFile) == RegistryRead::Ok;
+    ok = ReadRegistryPath(RegRoot::LocalMachine, key, "", value, registryFile) == RegistryRead::Ok;
     return value;
 }
 
@@ -60,22 +60,19 @@ std::string ProgramFromOpenCommand(const std::string& command) {
 
 std::string FindBrowserForExtension(const std::string& extension, const std::filesystem::path& registryFile) {
     bool ok = false;
-    const std::string className = ReadDefaultValue(registryFile, "SOFTWARE\\Classes\\" + extension, ok);
+    const std::string className = Utf8ToCp1252(
+        ReadDefaultValue(registryFile, "SOFTWARE\\Classes\\" + extension, ok));
     if (!ok) return kBrowserNotFound;
+    // The command is read as the file system names its program (UTF-8).
     const std::string command =
         ReadDefaultValue(registryFile, "SOFTWARE\\Classes\\" + className + "\\Shell\\Open\\Command", ok);
     if (!ok) return kBrowserNotFound;
 
-    std::string program = ProgramFromOpenCommand(command);
-    if (program.empty()) return kBrowserNotFound;
-    std::string native = Cp1252ToUtf8(program);
-    if (native.find('/') == std::string::npos) {
-        if (const std::string found = FindProgramInPath(native); !found.empty()) {
-            native = found;
-            program = Utf8ToCp1252(found);
-        }
-    }
-    return IsUsableProgram(native) ? program : kBrowserNotFound;
+    std::string native = ProgramFromOpenCommand(command);
+    if (native.empty()) return kBrowserNotFound;
+    if (native.find('/') == std::string::npos)
+        if (const std::string found = FindProgramInPath(native); !found.empty()) native = found;
+    return IsUsableProgram(native) ? native : kBrowserNotFound;
 }
 
 }  // namespace verbal

@@ -33,7 +33,9 @@ std::string ProgramFromOpenCommand(const std::string& command);
 // is the open command, from which ProgramFromOpenCommand() takes the program.
 // A bare program name is looked up in $PATH. The program must be an
 // executable file that can be opened for reading. Any failure gives
-// kBrowserNotFound. Windows-1252 text in and out.
+// kBrowserNotFound. The extension is Windows-1252 text; the result is the
+// path as the file system names it (UTF-8), which the caller must check
+// before storing it.
 std::string FindBrowserForExtension(const std::string& extension,
                                     const std::filesystem::path& registryFile = RegistryFilePath());
 

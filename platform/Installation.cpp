@@ -6,7 +6,7 @@
 namespace verbal {
 
 RegistryRead ReadDestinationPath(std::string& dir) {
-    return ReadRegistryString(RegRoot::LocalMachine, kSetupInfoKey, kDestinationPathValue, dir);
+    return ReadRegistryPath(RegRoot::LocalMachine, kSetupInfoKey, kDestinationPathValue, dir);
 }
 
 std::string RegistryFailureMessage(RegistryRead result) {
@@ -23,7 +23,7 @@ std::string RegistryFailureMessage(RegistryRead result) {
 std::filesystem::path InstallationDirectory() {
     std::string destination;
     if (ReadDestinationPath(destination) == RegistryRead::Ok && !destination.empty())
-        return Cp1252ToUtf8(destination);
+        return destination;
     return ProgramDirectory();
 }
 

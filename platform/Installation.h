@@ -10,8 +10,8 @@
 namespace verbal {
 
 // The installation directory as the registry holds it (DestinationPath of
-// the setup key), Windows-1252 bytes without a trailing separator; |dir| is
-// empty when the key or the value is missing.
+// the setup key), as the file system names it (UTF-8), without a trailing
+// separator; |dir| is empty when the key or the value is missing.
 RegistryRead ReadDestinationPath(std::string& dir);
 
 // What to tell the user when ReadDestinationPath failed: the key, or the

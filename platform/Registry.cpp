@@ -88,8 +88,9 @@ bool CRegistryKey::Open(RegRoot root, const std::string& subKey) {
         const std::size_t equal = line.find('=');
         if (!inKey || equal == std::string::npos) continue;
         const std::string name = ValueKey(Utf8ToCp1252(Trim(line.substr(0, equal))));
-        std::string value = Utf8ToCp1252(Trim(line.substr(equal + 1)));
-        if (value.size() > kRegistryValueMax) value.resize(kRegistryValueMax);
+        // Kept as the file has it (UTF-8): a path is handed to the file
+        // system unconverted, other texts are converted when queried.
+        const std::string value = Trim(line.substr(equal + 1));
         bool replaced = false;
         for (auto& entry : m_values)
             if (entry.first == name) {
@@ -103,16 +104,35 @@ bool CRegistryKey::Open(RegRoot root, const std::string& subKey) {
     return found;
 }
 
-bool CRegistryKey::QueryValue(const std::string& name, std::string& value) const {
-    value.clear();
-    if (!m_bOpen) return false;
+const std::string* CRegistryKey::FindValue(const std::string& name) const {
+    if (!m_bOpen) return nullptr;
     const std::string key = ValueKey(name);
     for (const auto& entry : m_values)
-        if (entry.first == key) {
-            value = entry.second;
-            return true;
-        }
-    return false;
+        if (entry.first == key) return &entry.second;
+    return nullptr;
+}
+
+bool CRegistryKey::QueryValue(const std::string& name, std::string& value) const {
+    value.clear();
+    const std::string* found = FindValue(name);
+    if (!found) return false;
+    value = Utf8ToCp1252(*found);
+    if (value.size() > kRegistryValueMax) value.resize(kRegistryValueMax);
+    return true;
+}
+
+bool CRegistryKey::QueryNativeValue(const std::string& name, std::string& value) const {
+    value.clear();
+    const std::string* found = FindValue(name);
+    if (!found) return false;
+    value = *found;
+    // The 300-byte buffer, never cutting a character in two.
+    if (value.size() > kRegistryValueMax) {
+        std::size_t cut = kRegistryValueMax;
+        while (cut > 0 && (static_cast<unsigned char>(value[cut]) & 0xC0) == 0x80) --cut;
+        value.resize(cut);
+    }
+    return true;
 }
 
 void CRegistryKey::Close() {
@@ -126,6 +146,16 @@ RegistryRead ReadRegistryString(RegRoot root, const std::string& subKey, const s
     CRegistryKey key(registryFile);
     if (!key.Open(root, subKey)) return RegistryRead::NoKey;
     const bool found = key.QueryValue(valueName, value);
+    key.Close();
+    return found ? RegistryRead::Ok : RegistryRead::NoValue;
+}
+
+RegistryRead ReadRegistryPath(RegRoot root, const std::string& subKey, const std::string& valueName,
+                              std::string& value, const std::filesystem::path& registryFile) {
+    value.clear();
+    CRegistryKey key(registryFile);
+    if (!key.Open(root, subKey)) return RegistryRead::NoKey;
+    const bool found = key.QueryNativeValue(valueName, value);
     key.Close();
     return found ? RegistryRead::Ok : RegistryRead::NoValue;
 }

@@ -64,11 +64,16 @@ public:
     // open key. False when no key is open or it has no such value; |value| is
     // then emptied.
     bool QueryValue(const std::string& name, std::string& value) const;
+    // The same value as the file writes it (UTF-8): for a path, which must
+    // name its file even with characters that Windows-1252 lacks.
+    bool QueryNativeValue(const std::string& name, std::string& value) const;
 
     void Close();
     bool IsOpen() const { return m_bOpen; }
 
 private:
+    const std::string* FindValue(const std::string& name) const;  // as the file has it
+
     std::filesystem::path m_registryFile;
     bool m_bOpen = false;
     std::vector<std::pair<std::string, std::string>> m_values;  // name (lower case), value
@@ -80,5 +85,9 @@ enum class RegistryRead { Ok, NoKey, NoValue };
 RegistryRead ReadRegistryString(RegRoot root, const std::string& subKey, const std::string& valueName,
                                 std::string& value,
                                 const std::filesystem::path& registryFile = RegistryFilePath());
+// The same for a value that is a path: as the file system names it (UTF-8).
+RegistryRead ReadRegistryPath(RegRoot root, const std::string& subKey, const std::string& valueName,
+                              std::string& value,
+                              const std::filesystem::path& registryFile = RegistryFilePath());
 
 }  // namespace verbal

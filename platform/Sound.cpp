@@ -73,7 +73,7 @@ std::vector<float> DefaultBeep(int sampleRate) {
 SoundPlayed PlaySoundSetting(const std::string& setting, ISoundOutput& output) {
     if (setting == kNoSound) return SoundPlayed::Nothing;
 
-    SoundFile file(Cp1252ToUtf8(setting));
+    SoundFile file(setting);
     if (file.Playable()) {
         const SF_INFO& info = file.Info();
         if (info.frames == 0) return SoundPlayed::File;  // nothing to hear

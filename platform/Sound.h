@@ -35,8 +35,8 @@ enum class SoundPlayed {
     NoOutput,     // the output could not be opened: silence
 };
 
-// Plays the sound of a setting (a Windows-1252 path, or kNoSound) on
-// |output| and returns when it has been played.
+// Plays the sound of a setting (a path as the file system names it, UTF-8,
+// or kNoSound) on |output| and returns when it has been played.
 SoundPlayed PlaySoundSetting(const std::string& setting, ISoundOutput& output);
 
 // The default beep: mono float samples at |sampleRate|, about 0.2 s.

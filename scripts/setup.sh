@@ -14,11 +14,12 @@ RUN_PACKAGES=(
 # Making the .deb and checking it: its dependencies, desktop entry,
 # software-centre metadata and manual pages.
 CHECK_PACKAGES=(dpkg-dev desktop-file-utils appstream man-db)
-# The tests, the benchmarks and the fuzzers.
+# The tests, the benchmarks and the fuzzers (poppler-utils reads the PDF
+# pages back).
 TEST_PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  pulseaudio
+  pulseaudio poppler-utils
 )
 
 case "${1:-}" in

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
@@ -118,15 +119,9 @@ QString AskSaveGridName(QWidget* owner, const QString& proposed) {
 
 void SetFileDialogHook(FileDialogHook hook) { Hook() = std::move(hook); }
 
-std::optional<std::string> EnginePath(QWidget* owner, const QString& path) {
-    if (std::optional<std::string> bytes = ExactBytes(path)) return bytes;
-    ShowMessageBox(owner,
-                   QStringLiteral("Le nom de ce fichier contient des caractères que Verbaline ne "
-                                  "sait pas conserver :\n%1\nChoisissez un nom qui n'en contient "
-                                  "pas.")
-                       .arg(path),
-                   QString(), MsgButtons::Ok, MsgIcon::Exclamation);
-    return std::nullopt;
+std::optional<std::string> EnginePath(QWidget*, const QString& path) {
+    if (path.isEmpty()) return std::nullopt;
+    return QFile::encodeName(path).toStdString();
 }
 
 void AcceptDroppedFiles(QWidget* window, std::function<bool(const QString&)> open) {

@@ -24,9 +24,9 @@ QString WithGridExtension(const QString& path);
 using FileDialogHook = std::function<QString(QWidget*, bool save, const QString& proposed)>;
 void SetFileDialogHook(FileDialogHook hook);
 
-// The path in the engine's code page; none (after telling the user) when a
-// character of it has no place there, since the engine would then name
-// another file.
+// The path as the engine opens it: the file system's own name, whatever its
+// characters (a grid file does not keep its own name). None only for an
+// empty path.
 std::optional<std::string> EnginePath(QWidget* owner, const QString& path);
 
 // Files dropped on |window| are given to |open|, one by one.

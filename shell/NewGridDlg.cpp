@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include "Installation.h"
 #include "MessageBox.h"
 #include "Modal.h"
+#include "VerbalineDoc.h"
 
 namespace verbal::shell {
 namespace {
@@ -162,24 +164,20 @@ void CNewGridDlg::OnBrowseDictionary() {
     if (read != RegistryRead::Ok)
         ShowMessageBox(this, FromBytes(RegistryFailureMessage(read)), QString(), MsgButtons::Ok,
                        MsgIcon::Exclamation);
-    const QString dir = FromBytes(installDir);
+    const QString dir = QFile::decodeName(QByteArray::fromStdString(installDir));
     const QString chosen =
         m_fnGetOpenFileName(this, QStringLiteral("Changer de dictionnaire"), dir,
                             QStringLiteral("Dictionnaire (*.lex)"));
     if (chosen.isEmpty()) return;
-    // Paths are kept in the code page of the program's files; a name it cannot
-    // hold would point to another file.
-    const std::optional<std::string> bytes = ExactBytes(chosen);
-    if (!bytes) {
-        ShowMessageBox(this,
-                       QStringLiteral("Le nom de ce fichier contient des caractères que Verbaline "
-                                      "ne sait pas conserver :\n%1\nChoisissez un dictionnaire "
-                                      "dont le chemin n'en contient pas.")
-                           .arg(chosen),
-                       QString(), MsgButtons::Ok, MsgIcon::Exclamation);
+    // The file is opened by its own name; only the dictionary's name goes
+    // into the grid file, which keeps Windows-1252.
+    const std::string path = QFile::encodeName(chosen).toStdString();
+    if (const std::string problem = text::DictionaryNameProblem(path); !problem.empty()) {
+        ShowMessageBox(this, FromBytes(problem) + QStringLiteral("\n") + chosen, QString(),
+                       MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    m_strDictPath = *bytes;
+    m_strDictPath = path;
     m_strDefsPath = MakeDefsPath();
     MakeDictName();
     OnInitDialog();

@@ -96,7 +96,7 @@ int ValueOf(const RadioChoice (&choices)[N], int id) {
 CPreferencesDlg::CPreferencesDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Préférences:"));
     m_fnGetOpenFileName = SystemOpenFileName;
-    m_fnPlaySound = [](const std::string& sound) { PlayEventSound(sound); };
+    m_fnPlaySound = [](const std::string& sound) { PlayEventSound(Cp1252ToUtf8(sound)); };
     BuildPage();
 }
 

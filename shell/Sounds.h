@@ -7,7 +7,8 @@
 
 namespace verbal::shell {
 
-// Plays a sound file (a Windows-1252 path) and returns when it has ended.
+// Plays a sound file (a path as the file system names it) and returns when
+// it has ended.
 void PlayProgramSound(const std::string& path);
 
 // Replaces the sound output; the hook receives each path instead of the

@@ -29,7 +29,7 @@ void CVerbalineView::OpenHtmlPage(const std::string& page, const std::string& mi
     m_strCommandLine = "\"" + m_settings.m_strBrowserPath + "\" \"" + pagePath + "\"";
 
     // A FIFO in place of the page must not freeze the window.
-    if (!FileCanBeRead(pagePath)) {
+    if (!FileCanBeRead(Cp1252ToUtf8(pagePath))) {
         // The pages come with the installation: the preferences are where a
         // reset can be asked for.
         ShowSettingsMessage(this, missingText, missingCaption);

@@ -74,7 +74,7 @@ bool CVerbalineView::IsGridComplete() const {
 void CVerbalineView::PlayViewSound(int number) {
     const std::string& setting = m_settings.m_strSoundFile[number - 1];
     if (setting == kNoSound || !m_pViewHost) return;
-    m_pViewHost->PlaySoundFile(setting);
+    m_pViewHost->PlaySoundFile(Cp1252ToUtf8(setting));
 }
 
 void CVerbalineView::SetCursorState(int state) {

@@ -31,26 +31,38 @@ std::string SettingsResetMessage() {
 std::string CurrentDirectory() {
     std::error_code error;
     const fs::path dir = fs::current_path(error);
-    return error ? std::string() : Utf8ToCp1252(dir.string());
+    return error ? std::string() : dir.string();
 }
 
 bool SetCurrentDirectory(const std::string& dir) {
     if (dir.empty()) return false;
     std::error_code error;
-    fs::current_path(fs::path(Cp1252ToUtf8(dir)), error);
+    fs::current_path(fs::path(dir), error);
     return !error;
 }
 
-CViewSettings FirstRunSettings(const std::string& currentDir) {
+CViewSettings FirstRunSettings(const std::string& currentDir, std::string* notice) {
     CViewSettings s = CViewSettings::FirstRun(currentDir);
     // The program registered for HTML pages, else the help browser shipped
     // beside this one.
     std::string browser = FindBrowserForExtension(".htm");
     if (browser == kBrowserNotFound) browser = FindBrowserForExtension(".html");
-    // One whose path does not fit its field would be stored cut: the shipped
-    // browser stays.
-    if (browser != kBrowserNotFound && browser.size() <= kSettingsTextSize)
-        s.m_strBrowserPath = browser;
+    if (browser == kBrowserNotFound) return s;
+    // One whose path the settings file cannot hold whole would be stored as
+    // another name: the shipped browser stays, and the user hears why.
+    const std::string stored = Utf8ToCp1252(browser);
+    std::string why;
+    if (Cp1252ToUtf8(stored) != browser)
+        why = W("contient des caractères que Verbaline ne sait pas conserver");
+    else if (stored.size() > kSettingsTextSize)
+        why = W("dépasse les 100 caractères que Verbaline conserve");
+    if (why.empty()) {
+        s.m_strBrowserPath = stored;
+    } else if (notice) {
+        *notice = W("Le navigateur html de votre système (") + stored + W(") n'a pas été retenu "
+                  ": son chemin ") + why + W(". L'aide s'ouvrira dans le navigateur fourni avec "
+                  "Verbaline 2000 ; vous pouvez en choisir un autre dans les Préférences.");
+    }
     return s;
 }
 
@@ -75,7 +87,7 @@ std::string ReadInstallationIntoCurrentDirectory(QWidget* owner) {
     return dir;
 }
 
-std::string SettingsPathText() { return Utf8ToCp1252(SettingsFilePath().string()); }
+std::string SettingsPathText() { return ShownPath(SettingsFilePath().string()); }
 
 // Opens the settings file for writing, never waiting on a FIFO nor writing
 // into a device: -1 unless it is (or, with |create|, becomes) a regular file.
@@ -162,7 +174,8 @@ void CVerbalineView::CreateDefaultSettings() {
     const std::string dir = ReadInstallationIntoCurrentDirectory(this);
     if (!SetCurrentDirectory(dir)) ShowSettingsMessage(this, "SetCurrentDirectory failed", "");
     m_strCurrentDir = CurrentDirectory();
-    m_settings = FirstRunSettings(m_strCurrentDir);
+    std::string notice;
+    m_settings = FirstRunSettings(m_strCurrentDir, &notice);
 
     m_strSettingsPath = SettingsPathText();
     MakeSettingsDirectory();
@@ -185,6 +198,8 @@ void CVerbalineView::CreateDefaultSettings() {
         return;
     }
     ReadSettings();
+    // Told once: the next start reads the file just written.
+    if (!notice.empty()) ShowSettingsMessage(this, notice, "");
 }
 
 void CVerbalineView::OnViewPreferences() {

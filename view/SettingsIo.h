@@ -14,15 +14,18 @@ namespace verbal {
 // when it should be rewritten. Windows-1252 bytes.
 std::string SettingsResetMessage();
 
-// The process's current directory as Windows-1252 bytes ("" when unknown),
-// and changing it; false when |dir| is empty or cannot be entered.
+// The process's current directory as the file system names it (UTF-8, ""
+// when unknown), and changing it; false when |dir| is empty or cannot be
+// entered.
 std::string CurrentDirectory();
 bool SetCurrentDirectory(const std::string& dir);
 
 // The first-run settings of an installation in |currentDir|: the files
 // beside the program and the browser registered for ".htm", else ".html",
-// else the help browser of the installation.
-CViewSettings FirstRunSettings(const std::string& currentDir);
+// else the help browser of the installation. A registered browser whose
+// path the settings file cannot hold is passed over, and |notice| (when
+// given) receives the French reason, Windows-1252 bytes.
+CViewSettings FirstRunSettings(const std::string& currentDir, std::string* notice = nullptr);
 
 // A message box with an OK button owned by |owner|, through the installed
 // dialogs; an empty caption is the program's title. Texts in Windows-1252.

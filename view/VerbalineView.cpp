@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "Codepage.h"
 #include "VerbalineDoc.h"
 
 namespace verbal {
@@ -80,9 +81,10 @@ void CVerbalineView::paintEvent(QPaintEvent*) {
 
 void CVerbalineView::PushSettingsToDocument() {
     CDocumentSettings settings;
-    settings.m_strDefaultDefsPath = m_settings.m_strDefinitionsPath;
-    settings.m_strDefaultDictPath = m_settings.m_strDictionaryPath;
-    for (int i = 0; i < 5; ++i) settings.m_strSound[i] = m_settings.m_strSoundFile[i];
+    // The settings file's text becomes the file system's names.
+    settings.m_strDefaultDefsPath = Cp1252ToUtf8(m_settings.m_strDefinitionsPath);
+    settings.m_strDefaultDictPath = Cp1252ToUtf8(m_settings.m_strDictionaryPath);
+    for (int i = 0; i < 5; ++i) settings.m_strSound[i] = Cp1252ToUtf8(m_settings.m_strSoundFile[i]);
     settings.m_strCurrentDir = m_strCurrentDir;
     m_pDocument->TakeSettings(settings);
 }

@@ -73,7 +73,7 @@ public:
 
     // Settings in force; CreateDrawingObjects must follow a change.
     CViewSettings m_settings;
-    std::string m_strCurrentDir;    // the installation directory
+    std::string m_strCurrentDir;    // the installation directory (UTF-8)
     std::string m_strSettingsPath;  // verbal.ini, as last read or written
     bool m_bFirstRun = false;       // the settings file could not be read
     std::string m_strCommandLine;   // the last one built for the browser

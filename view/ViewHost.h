@@ -50,7 +50,8 @@ public:
     virtual void RunGridInfo(const CGridInfoData& data) = 0;
     virtual int MessageBox(const MessageBoxRequest& request) = 0;
 
-    // Plays a sound file (Windows-1252 path) and returns when it has ended.
+    // Plays a sound file (a path as the file system names it) and returns
+    // when it has ended.
     virtual void PlaySoundFile(const std::string& path) = 0;
 };
 

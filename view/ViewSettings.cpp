@@ -1,5 +1,6 @@
 #include "ViewSettings.h"
 
+#include "Codepage.h"
 #include "SettingsFile.h"
 
 namespace verbal {
@@ -8,7 +9,9 @@ CViewSettings CViewSettings::FirstRun(const std::string& installDir) {
     static const char* const kSounds[6] = {"zip.wav",  "tuttut.wav", "ding.wav",
                                            "tiou.wav", "bip.wav",    "victoire.wav"};
     CViewSettings s;
-    const std::string dir = installDir + "/";
+    // The settings file keeps Windows-1252 text.
+    const std::string dir = Utf8ToCp1252(installDir) + "/";
+    const bool storable = Cp1252ToUtf8(dir) == installDir + "/";
     s.m_strInstallDir = dir;
     s.m_strDictionaryPath = dir + "Standard.lex";
     s.m_strDefinitionsPath = dir + "Standard.dex";
@@ -17,9 +20,10 @@ CViewSettings CViewSettings::FirstRun(const std::string& installDir) {
     // HTML pages is looked for.
     s.m_strBrowserPath = dir + "helpview";
     // A field of the settings file holds 100 bytes: a path cut there would
-    // name another file. Inside a long installation folder the paths are
-    // kept relative to it, since the program runs in that folder.
-    if (dir.size() + 12 > kSettingsTextSize) {  // "victoire.wav", the longest name
+    // name another file, and so would one whose characters Windows-1252
+    // lacks. Inside such an installation folder the paths are kept relative
+    // to it, since the program runs in that folder.
+    if (!storable || dir.size() + 12 > kSettingsTextSize) {  // "victoire.wav", the longest name
         for (std::string* path : {&s.m_strInstallDir, &s.m_strDictionaryPath,
                                   &s.m_strDefinitionsPath, &s.m_strBrowserPath})
             *path = "./" + path->substr(dir.size());

@@ -38,7 +38,8 @@ struct CViewSettings {
     int m_nDefBoxPosition = 0;  // 0 bottom right, 1 bottom left, 2 top left, 3 top right, 4 centre
 
     // The values of a first start: every file beside the program in
-    // |installDir| (given without a trailing separator).
+    // |installDir| (as the file system names it, without a trailing
+    // separator).
     static CViewSettings FirstRun(const std::string& installDir);
 };
 

@@ -119,21 +119,61 @@ TEST(CliGenerate, DefinitionsThatCannotServeAreRefusedBeforeComputing) {
     EXPECT_NE(fifo.err.find("n'existe pas"), std::string::npos) << fifo.err;
 }
 
-// "Ωmega.vbg" must never become "?mega.vbg", another person's grid.
-TEST(CliGenerate, NamesOutsideTheGridsCodePageAreRefusedBeforeAnyWrite) {
+// Files are opened and written by their own names: "Ωmega.vbg" must never
+// become "?mega.vbg", another person's grid.
+TEST(CliGenerate, NamesOutsideTheGridsCodePageNameTheirOwnFiles) {
     TempDir dir;
     WriteFile(dir.File("?mega.vbg"), "ne pas toucher");
     const Result made = RunCli({"generate", "--size", "6", "--quality", "0", "--seed", "1",
                                 "--dict", SmallDictionaryPath(), "--out", dir.File("Ωmega.vbg")});
-    EXPECT_EQ(made.status, 1);
-    EXPECT_EQ(made.out, "");
-    EXPECT_NE(made.err.find("Ωmega.vbg » contient des caractères"), std::string::npos) << made.err;
+    EXPECT_EQ(made.status, 0) << made.err;
     EXPECT_EQ(ReadFile(dir.File("?mega.vbg")), "ne pas toucher");
 
+    WriteFile(dir.File("Москва.vbg"), ReadFile(dir.File("Ωmega.vbg")));
     WriteFile(dir.File("??????.vbg"), "pas celle-ci");
     const Result shown = RunCli({"show", dir.File("Москва.vbg")});
-    EXPECT_EQ(shown.status, 1);
-    EXPECT_NE(shown.err.find("Москва.vbg » contient des caractères"), std::string::npos);
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    EXPECT_EQ(Lines(shown.out).at(0), "Grille de 6 x 6, dictionnaire Petit, qualité 0 (Mauvaise)");
+    EXPECT_EQ(Lines(shown.out).at(2), "......  LIGNER");
+
+    // A failure names the file as it was given.
+    const Result missing = RunCli({"show", dir.File("Ωmicron.vbg")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("Impossible d'ouvrir la grille « " + dir.File("?micron.vbg")),
+              std::string::npos)
+        << missing.err;
+}
+
+// An installation folder such as "jeux-日本" finds its own dictionary and
+// definitions; a dictionary whose name the grid file cannot keep is refused
+// before anything is computed or written.
+TEST(CliGenerate, AnInstallationFolderOutsideTheCodePageFindsItsFiles) {
+    TempDir dir;
+    const std::string install = dir.File("jeux-日本");
+    ASSERT_EQ(mkdir(install.c_str(), 0700), 0);
+    WriteFile(install + "/Standard.lex", ReadFile(SmallDictionaryPath()));
+    WriteFile(install + "/Standard.dex", ReadFile(SmallDefinitionsPath()));
+    const Result r = RunCli({"generate", "--size", "6", "--quality", "0", "--seed", "1", "--out",
+                             install + "/grille.vbg"},
+                            install);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Lines(r.out).at(0), "LIGNER");
+    EXPECT_EQ(Lines(RunCli({"show", install + "/grille.vbg"}).out).at(0),
+              "Grille de 6 x 6, dictionnaire Standard, qualité 0 (Mauvaise)");
+
+    WriteFile(install + "/Москва.lex", ReadFile(SmallDictionaryPath()));
+    WriteFile(install + "/Москва.dex", ReadFile(SmallDefinitionsPath()));
+    const Result named = RunCli({"generate", "--size", "6", "--dict", install + "/Москва.lex",
+                                 "--out", install + "/autre.vbg"});
+    EXPECT_EQ(named.status, 1);
+    EXPECT_EQ(named.out, "");
+    EXPECT_NE(named.err.find("Le nom de ce dictionnaire contient des caractères qu'une grille "
+                             "ne sait pas enregistrer"),
+              std::string::npos)
+        << named.err;
+    EXPECT_NE(named.err.find("(" + install + "/Москва.lex)"), std::string::npos) << named.err;
+    struct stat info {};
+    EXPECT_NE(stat((install + "/autre.vbg").c_str(), &info), 0);
 
     // Accented names of the code page are kept as they are.
     const Result accented = RunCli({"generate", "--size", "6", "--quality", "0", "--seed", "1",

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
@@ -347,6 +348,35 @@ TEST_F(Helpview, MissingFileOnTheCommandLineEndsWithAMessage) {
     EXPECT_EQ(messages[0], QStringLiteral("Impossible d'ouvrir le fichier « /nulle/part.htm »."));
     EXPECT_EQ(app.MainFrame(), nullptr);
     EXPECT_FALSE(QFile::exists(StartFile())) << "a browser that never opened leaves nothing";
+}
+
+// The real error box, driven as a user meets it: a FIFO whose name is
+// markup must neither freeze the browser nor be drawn as rich text.
+TEST_F(Helpview, TheErrorBoxShowsAHostileNameAsPlainFrenchText) {
+    const QString dir = MakeDir(QStringLiteral("install"));
+    const QString fifo =
+        QDir(dir).filePath(QStringLiteral("<img src=\"zero\" width=30000><b>aide.htm"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QString text;
+    QString title;
+    Qt::TextFormat format = Qt::AutoText;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        text = box->text();
+        title = box->windowTitle();
+        format = box->textFormat();
+        icon = box->icon();
+        box->button(QMessageBox::Ok)->click();
+    });
+    CHelpviewApp app;
+    EXPECT_FALSE(app.InitInstance({QStringLiteral("helpview"), fifo}));
+    EXPECT_EQ(text, QStringLiteral("Impossible d'ouvrir le fichier « %1 ».").arg(fifo));
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_EQ(title, QStringLiteral("helpview"));
+    EXPECT_EQ(app.MainFrame(), nullptr);
 }
 
 TEST_F(Helpview, BackAndForwardOverTwoLocalPages) {

@@ -8,7 +8,7 @@ work=$2
 rm -rf "$work"
 mkdir -p "$work/grilles" "$work/dicos dossier"
 cd "$work"
-touch a.vbg B.VBG "c d.vbg" e.lex F.LEX notes.txt grilles/x.vbg "dicos dossier/y.lex"
+touch a.vbg B.VBG "c d.vbg" e.lex F.LEX notes.txt grilles/x.vbg "dicos dossier/y.lex" p.pdf
 # shellcheck source=/dev/null
 . "$completion"
 
@@ -29,11 +29,11 @@ expect() {
 }
 
 # Commands, then the options of generate that are not given yet.
-expect "--help|generate|help|show" ""
+expect "--help|export|generate|help|show" ""
 expect "generate" g
-expect "--dict|--out|--quality|--seed|--size|--timeout" generate ""
+expect "--count|--dict|--ipuz|--out|--pdf|--player|--quality|--seed|--size|--solution|--solution-foot|--svg|--timeout" generate ""
 expect "--quality" generate --size 10 --q
-expect "--dict|--out|--seed|--timeout" generate --size 10 --quality 2 ""
+expect "--count|--dict|--out|--seed|--timeout" generate --size 10 --quality 2 --pdf x.pdf --svg x.svg --ipuz x.ipuz --solution --solution-foot --player ""
 expect "" bogus ""
 expect "" --help ""
 # The values an option takes.
@@ -53,6 +53,12 @@ expect "grilles" show g
 expect "grilles/x.vbg" show grilles/
 # show takes one grid only.
 expect "" show a.vbg ""
+# export: one grid, then where to write it; a flag takes no value.
+expect "B.VBG|a.vbg|c d.vbg|dicos dossier|grilles" export ""
+expect "--ipuz|--pdf|--player|--solution|--solution-foot|--svg" export a.vbg ""
+expect "dicos dossier|grilles|p.pdf" export a.vbg --pdf ""
+expect "--ipuz|--pdf|--player|--solution-foot|--svg" export a.vbg --solution ""
+expect "" generate --count ""
 
 [ "$failures" -eq 0 ] || exit 1
 echo "Complétion vérifiée."

@@ -52,10 +52,11 @@ TEST_F(FindBrowser, RegisteredProgramThatExists) {
     Register(Program("bin/navigateur") + " %u");
     EXPECT_EQ(Find(), Program("bin/navigateur"));
 
-    // The file system holds UTF-8 names; the result is a settings text.
-    WriteFile(m_dir / "\xC3\xA9t\xC3\xA9/nav", "#!/bin/sh\n", true);
-    Register("\"" + Program("\xC3\xA9t\xC3\xA9/nav") + "\" \"%1\"");
-    EXPECT_EQ(Find(), Utf8ToCp1252(Program("\xC3\xA9t\xC3\xA9/nav")));
+    // The file system's own names, even those Windows-1252 lacks (été-日本).
+    const std::string named = "\xC3\xA9t\xC3\xA9-\xE6\x97\xA5\xE6\x9C\xAC/nav";
+    WriteFile(m_dir / named, "#!/bin/sh\n", true);
+    Register("\"" + Program(named) + "\" \"%1\"");
+    EXPECT_EQ(Find(), Program(named));
 }
 
 TEST_F(FindBrowser, BareNameIsLookedUpInPath) {

@@ -16,8 +16,13 @@ TEST(Installation, TheRegistryNamesTheDirectoryElseTheProgramsOwnIsUsed) {
     EnvOverride registry("VERBAL_REGISTRY", (dir / "registry.ini").string());
     std::string bytes;
     EXPECT_EQ(ReadDestinationPath(bytes), RegistryRead::Ok);
-    EXPECT_EQ(bytes, W("/opt/Mots croisés"));
+    EXPECT_EQ(bytes, "/opt/Mots croisés");
     EXPECT_EQ(InstallationDirectory(), std::filesystem::path("/opt/Mots croisés"));
+    // A folder whose name Windows-1252 cannot hold is still its own.
+    WriteFile(dir / "registry.ini", std::string(kSetupKey) + "DestinationPath=/opt/jeux-日本\n");
+    EXPECT_EQ(ReadDestinationPath(bytes), RegistryRead::Ok);
+    EXPECT_EQ(bytes, "/opt/jeux-日本");
+    EXPECT_EQ(InstallationDirectory(), std::filesystem::path("/opt/jeux-日本"));
 
     // An empty value, or no registry at all: the data lie beside the program.
     WriteFile(dir / "registry.ini", std::string(kSetupKey) + "DestinationPath=\n");

@@ -81,11 +81,13 @@ TEST(Sound, FileIsDecodedAndPlayedWhole) {
     EXPECT_NEAR(output.samples[19999], (19999 % 200) * 100 / 32768.0, 1e-6);
 }
 
-TEST(Sound, SettingIsWindows1252) {
+// The file system's own name, even one that Windows-1252 cannot hold.
+TEST(Sound, SettingIsTheFilesOwnName) {
     TempDir dir;
-    WriteWav(dir / "\xC3\xA9t\xC3\xA9.wav", 8000, 1, 800);  // UTF-8 on disk
+    WriteWav(dir / "\xC3\xA9t\xC3\xA9-\xCE\xA9.wav", 8000, 1, 800);  // été-Ω.wav
     RecordingOutput output;
-    EXPECT_EQ(PlaySoundSetting(dir.Path() + "/\xE9t\xE9.wav", output), SoundPlayed::File);
+    EXPECT_EQ(PlaySoundSetting(dir.Path() + "/\xC3\xA9t\xC3\xA9-\xCE\xA9.wav", output),
+              SoundPlayed::File);
     EXPECT_EQ(output.samples.size(), 800u);
 }
 

@@ -10,6 +10,7 @@
 #include "GeneratorBoxes.h"
 #include "Documents.h"
 #include "GridText.h"
+#include "Limits.h"
 #include "NewGridDlg.h"
 #include "QtDocumentHost.h"
 #include "ShellFixture.h"
@@ -170,6 +171,26 @@ TEST_F(Compute, MissingDefinitionsFileIsReportedAndTheChoiceKept) {
     EXPECT_TRUE(dialogs[1].enabled);
     EXPECT_EQ(Doc()->GridSize(), 10);
     EXPECT_FALSE(Doc()->GridDrawn());
+}
+
+// Definitions too large for their buffer are refused as soon as the
+// dialog is answered: no search, no stop box, only the reason.
+TEST_F(Compute, DefinitionsTooLargeAreRefusedBeforeComputing) {
+    TempDir dir;
+    WriteFile(dir.File("Grand.dex"), std::string(kDefinitionsSize + 1, 'x'));
+    View()->m_settings.m_strDefinitionsPath = dir.File("Grand.dex");
+    View()->PushSettingsToDocument();
+    ChooseInNewGridDialog(shell::CNewGridDlg::IDC_SIZE_6, shell::CNewGridDlg::IDC_QUALITY_0);
+    Calculer();
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(dialogs[1].title, "Verbaline 2000");
+    EXPECT_EQ(dialogs[1].text.toStdString(),
+              "Le fichier des définitions (" + dir.File("Grand.dex") +
+                  ") est trop volumineux : il dépasse 4 000 000 octets. Choisissez un autre "
+                  "dictionnaire.");
+    EXPECT_FALSE(Doc()->GridDrawn());
+    EXPECT_FALSE(Doc()->GridReady());
+    EXPECT_EQ(Doc()->SearchStats().columnChecks, 0u);
 }
 
 TEST_F(Compute, MessagesWhileTheMainWindowIsDisabledCanBeAnswered) {

@@ -116,7 +116,9 @@ TEST(NewGridDialog, BrowsingDerivesDefinitionsAndNameAndKeepsTheChoices) {
     EXPECT_EQ(dlg.m_strDictName, "x");
 }
 
-TEST(NewGridDialog, AccentedPathsSurviveAndUnwritableOnesAreRefused) {
+// The dictionary is opened by its own name, whatever its folder; only its
+// name, which the grid file keeps in Windows-1252, must fit that code page.
+TEST(NewGridDialog, AnyFolderServesButTheNameMustFitTheGridFile) {
     std::vector<QString> messages;
     shell::SetModalHook([&](QDialog& d) {
         if (auto* box = qobject_cast<QMessageBox*>(&d)) messages.push_back(box->text());
@@ -124,20 +126,24 @@ TEST(NewGridDialog, AccentedPathsSurviveAndUnwritableOnesAreRefused) {
     });
     CNewGridDlg dlg;
     dlg.m_strDictPath = "/opt/Standard.lex";
-    QString chosen = QStringLiteral("/d/Lexiques/Élégant.lex");
+    QString chosen = QStringLiteral("/d/Лексика/Élégant.lex");
     dlg.m_fnGetOpenFileName = [&](QWidget*, const QString&, const QString&, const QString&) {
         return chosen;
     };
     dlg.OnBrowseDictionary();
-    EXPECT_EQ(Cp1252ToUtf8(dlg.m_strDictPath), "/d/Lexiques/Élégant.lex");
+    EXPECT_EQ(dlg.m_strDictPath, "/d/Лексика/Élégant.lex");
+    EXPECT_EQ(dlg.m_strDefsPath, "/d/Лексика/Élégant.dex");
     EXPECT_EQ(Cp1252ToUtf8(dlg.m_strDictName), "Élégant");
     EXPECT_TRUE(messages.empty());
 
-    chosen = QStringLiteral("/d/Лексика.lex");  // not in the files' code page
+    chosen = QStringLiteral("/d/Лексика.lex");
     dlg.OnBrowseDictionary();
-    EXPECT_EQ(Cp1252ToUtf8(dlg.m_strDictPath), "/d/Lexiques/Élégant.lex");
+    EXPECT_EQ(dlg.m_strDictPath, "/d/Лексика/Élégant.lex");
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].contains(QStringLiteral("Лексика")));
+    EXPECT_EQ(messages[0].toStdString(),
+              "Le nom de ce dictionnaire contient des caractères qu'une grille ne sait pas "
+              "enregistrer. Renommez le fichier du dictionnaire (et celui de ses définitions) ou "
+              "choisissez-en un autre.\n/d/Лексика.lex");
     shell::SetModalHook({});
 }
 

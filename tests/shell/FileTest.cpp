@@ -153,6 +153,31 @@ TEST_F(Files, AGridWithNothingToSaveIsRefusedAndTheFileKept) {
     EXPECT_EQ(Child()->Title(), "GrilleNr2");
 }
 
+// A grid is saved and opened by its own name: "Ωmega.vbg" never becomes
+// "?mega.vbg", someone else's grid.
+TEST_F(Files, NamesOutsideTheCodePageNameTheirOwnFiles) {
+    QFile other(Path("?mega.vbg"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("ne pas toucher");
+    other.close();
+    MakeGrid(Doc());
+    SaveAs("Ωmega.vbg");
+    EXPECT_TRUE(dialogs.empty());
+    ASSERT_TRUE(QFile::exists(Path("Ωmega.vbg")));
+    ASSERT_TRUE(other.open(QIODevice::ReadOnly));
+    EXPECT_EQ(other.readAll(), QByteArray("ne pas toucher"));
+    frame->RouteCommand(ID_FILE_CLOSE);
+    Settle();
+
+    ASSERT_TRUE(QFile::copy(Path("Ωmega.vbg"), Path("Москва.vbg")));
+    fileAnswers.push_back(Path("Москва.vbg"));
+    frame->RouteCommand(ID_FILE_OPEN);
+    EXPECT_TRUE(dialogs.empty());
+    ASSERT_EQ(frame->Children().size(), 1);
+    EXPECT_EQ(Child()->Title(), "Москва.vbg");
+    EXPECT_EQ(Doc()->PlayerCell(2, 2), 'X');
+}
+
 TEST_F(Files, AFileThatIsNotAGridShowsOneMessageAndNoWindow) {
     QFile bad(Path("faux.vbg"));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));

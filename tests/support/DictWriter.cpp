@@ -72,5 +72,6 @@ std::string ShippedDictionaryPath() {
 }
 
 std::string SmallDictionaryPath() { return std::string(VERBAL_TEST_DATA_DIR) + "/Petit.lex"; }
+std::string SmallDefinitionsPath() { return std::string(VERBAL_TEST_DATA_DIR) + "/Petit.dex"; }
 
 }  // namespace verbal::test

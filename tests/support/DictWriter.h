@@ -32,5 +32,6 @@ std::string ShippedDictionaryPath();
 // The small French word list shipped with the tests.
 std::vector<std::string> SmallWordList();
 std::string SmallDictionaryPath();   // tests/data/Petit.lex in the source tree
+std::string SmallDefinitionsPath();  // tests/data/Petit.dex
 
 }  // namespace verbal::test

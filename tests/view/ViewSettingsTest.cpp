@@ -83,6 +83,78 @@ TEST_F(ViewSettingsFile, FirstStartTakesTheBrowserRegisteredForHtmThenHtml) {
     EXPECT_EQ(Written().m_strBrowserPath, nav);
 }
 
+// An installation folder whose name Windows-1252 cannot hold: the settings
+// file keeps paths relative to it (the program runs there), and a grid is
+// computed with its own dictionary and definitions.
+TEST_F(ViewSettingsFile, AnInstallationFolderOutsideTheCodePageFindsItsFiles) {
+    const std::string install = sandbox.Dir() + "/jeux-日本";
+    fs::create_directories(install);
+    WriteFile(install + "/Standard.lex", ReadFile(SmallDictionaryPath()));
+    WriteFile(install + "/Standard.dex", ReadFile(SmallDefinitionsPath()));
+    sandbox.WriteInstallDir(install);
+    auto view = MakeView();
+    EXPECT_TRUE(dialogs.calls.empty());
+    EXPECT_EQ(view->m_strCurrentDir, install);
+    EXPECT_EQ(Written().m_strDictionaryPath, "./Standard.lex");
+    EXPECT_EQ(Written().m_strSoundFile[0], "./zip.wav");
+    EXPECT_EQ(Written().m_strInstallDir, "./");
+
+    const CDocumentSettings& given = m_doc->Settings();
+    EXPECT_EQ(text::DefinitionsFileProblem(given.m_strDefaultDefsPath), "");
+    CNewGridData choice;
+    choice.m_strDictPath = given.m_strDefaultDictPath;
+    choice.m_strDefsPath = given.m_strDefaultDefsPath;
+    choice.MakeDictName();
+    choice.m_nGridLast = 5;
+    choice.m_nQuality = 0;
+    m_doc->Compute(choice);
+    ASSERT_TRUE(m_doc->GridReady());
+    EXPECT_EQ(m_doc->DictName(), "Standard");
+    EXPECT_NE(m_doc->Clue(Direction::Across, 1, 1), "");
+}
+
+// A browser registered for HTML pages whose path the settings file cannot
+// hold whole is never stored cut: the shipped one stays, and the first start
+// says why, once.
+TEST_F(ViewSettingsFile, ARegisteredBrowserTheFileCannotHoldIsPassedOverAndTold) {
+    const std::string folder = sandbox.Dir() + "/" + std::string(100, 'n');
+    fs::create_directories(folder);
+    const std::string nav = folder + "/nav";
+    WriteFile(nav, "#!/bin/sh\n");
+    fs::permissions(nav, fs::perms::owner_exec, fs::perm_options::add);
+    auto registerBrowser = [&](const std::string& program) {
+        sandbox.WriteRegistry(
+            "[HKEY_LOCAL_MACHINE\\Software\\Quillsoft\\VERBALINE 2000\\SetupInfo]\n"
+            "DestinationPath=" + m_install + "\n"
+            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\.htm]\n@=page\n"
+            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\page\\Shell\\Open\\Command]\n"
+            "@=\"" + program + "\" \"%1\"\n");
+    };
+    registerBrowser(nav);
+    EXPECT_EQ(MakeView()->m_settings.m_strBrowserPath, m_install + "/helpview");
+    EXPECT_EQ(Written().m_strBrowserPath, m_install + "/helpview");
+    ASSERT_EQ(dialogs.Messages(),
+              (std::vector<std::string>{
+                  "Le navigateur html de votre système (" + nav + ") n'a pas été retenu : son "
+                  "chemin dépasse les 100 caractères que Verbaline conserve. L'aide s'ouvrira "
+                  "dans le navigateur fourni avec Verbaline 2000 ; vous pouvez en choisir un "
+                  "autre dans les Préférences."}));
+    dialogs.calls.clear();
+    MakeView();  // the file exists now: nothing more is said
+    EXPECT_TRUE(dialogs.calls.empty());
+
+    const std::string foreign = sandbox.Dir() + "/nav-日本";
+    WriteFile(foreign, "#!/bin/sh\n");
+    fs::permissions(foreign, fs::perms::owner_exec, fs::perm_options::add);
+    registerBrowser(foreign);
+    fs::remove(sandbox.SettingsFile());
+    EXPECT_EQ(MakeView()->m_settings.m_strBrowserPath, m_install + "/helpview");
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_NE(dialogs.Messages()[0].find("son chemin contient des caractères que Verbaline ne "
+                                         "sait pas conserver"),
+              std::string::npos);
+}
+
 TEST_F(ViewSettingsFile, AnExistingFileIsReadAndLeftAlone) {
     CViewSettings s = CViewSettings::FirstRun("/ailleurs");
     s.m_nCellSize = 35;

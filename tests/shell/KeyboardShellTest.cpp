@@ -172,6 +172,41 @@ TEST_F(KeyboardShell, EditMenuUndoesAndRedoesWithItsKeys) {
     EXPECT_EQ(Doc()->PlayerCell(1, 1), 'A');
 }
 
+TEST_F(KeyboardShell, ATenByTenGridIsSolvedWithTheKeyboardAlone) {
+    // verbal-cli generate --size 10 --quality 3 --seed 15
+    OpenReadyGrid(*Doc(), {"FAT#ABBAYE", "IBIS#ERRE#", "NANA#TUTU#", "ASTICOTS#C",
+                           "NOEL#NA#TH", "CU#LE#LOUE", "IRRITAIS#V", "ODER#ISERE",
+                           "NIGAUDES#L", "SR#IRES#AU"});
+    View()->grab();
+    Settle(20);
+    ASSERT_EQ(Doc()->GridSize(), 10);
+    const int white = static_cast<int>(Doc()->CountCells() - Doc()->CountBlackSquares());
+
+    // Tab to each word, type what it lacks; the panel shows each clue.
+    auto won = [this] { return !dialogs.empty(); };
+    Key(Qt::Key_Tab);
+    for (int words = 0; words < 80 && !won(); ++words) {
+        const CWordSpan word = View()->Cursor().CurrentWord(*Doc());
+        ASSERT_GT(word.length, 0);
+        EXPECT_EQ(panel->CurrentIndex(), IndexOf(word.direction, word.line, word.number));
+        for (int i = word.IndexOf(View()->Cursor().Row(), View()->Cursor().Column());
+             i < word.length && !won(); ++i) {
+            if (Doc()->PlayerCell(word.Row(i), word.Column(i)) == 0) {
+                Type(QString(QChar(Doc()->SolutionCell(word.Row(i), word.Column(i)))).toLower());
+            } else if (i + 1 < word.length) {
+                Key(word.direction == Direction::Across ? Qt::Key_Right : Qt::Key_Down);
+            }
+        }
+        if (!won()) Key(Qt::Key_Tab);
+    }
+    ASSERT_GE(events.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(events.end() - 3, events.end()),
+              (std::vector<std::string>{"sound bip.wav", "sound victoire.wav", "dialog Victoire"}));
+    EXPECT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(Doc()->CountFilledCells(), static_cast<unsigned>(white));
+    EXPECT_EQ(Doc()->CountWrongCells(), 0u);
+}
+
 TEST_F(KeyboardShell, PanelVisibilityIsRememberedBetweenRuns) {
     EXPECT_TRUE(panel->isVisible());
     frame->RouteCommand(ID_VIEW_CLUES);

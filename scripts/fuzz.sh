@@ -35,7 +35,7 @@ run() {
 }
 run GridFileFuzz "$root/tests/fuzz/corpus/grid"
 run DictionaryFuzz "$root/tests/fuzz/corpus/dict" "$root/tests/fuzz/corpus/defs"
-run GenerationFuzz "$root/tests/fuzz/corpus/dict"
+run GenerationFuzz "$root/tests/fuzz/corpus/dict" "$root/tests/fuzz/corpus/generation"
 run SettingsFuzz "$root/tests/fuzz/corpus/settings"
 run HelpRecordFuzz "$root/tests/fuzz/corpus/help"
 echo "Fuzzing terminé sans problème."

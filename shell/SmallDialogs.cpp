@@ -192,7 +192,7 @@ CSolutionDlg::CSolutionDlg(QWidget* parent) : CTemplateDialog(parent) {
         int choice;
     } kChoices[4] = {
         {IDC_COUNT, "Connaître le nombre d'erreurs", 1},
-        {IDC_MARK, "Afficher  les erreurs", 2},
+        {IDC_MARK, "Afficher les erreurs", 2},
         {IDC_REVEAL, "Afficher la solution complète ", 3},
         {IDC_CANCEL, "Annuler", 0},
     };

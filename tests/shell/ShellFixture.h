@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
+#include <QWindow>
 #include <functional>
 #include <memory>
 #include <string>
@@ -96,6 +97,11 @@ protected:
     }
 
     shell::CChildFrame* Child() const { return frame->ActiveChild(); }
+    // The main window's title as the window system shows it (the modified
+    // mark in place).
+    QString ShownTitle() const {
+        return frame->windowHandle() ? frame->windowHandle()->title() : QString();
+    }
     CVerbalineDoc* Doc() const { return Child()->GetDocument(); }
     CVerbalineView* View() const { return Child()->GetView(); }
 

@@ -34,8 +34,18 @@ const std::vector<std::string> kGrid10 = {
 // Where the pictures claim the program is installed.
 const std::string kShownInstallDir = "/usr/local/lib/verbal/";
 
+// A title as the window system shows it: "[*]" marks where the modified
+// mark goes, "[*][*]" is a "[*]" of the name itself.
+QString ShownTitle(const QWidget* w, QString title) {
+    const QString escaped = QStringLiteral("\x01");
+    title.replace(QStringLiteral("[*][*]"), escaped);
+    title.replace(QStringLiteral("[*]"), w->isWindowModified() ? QStringLiteral("*") : QString());
+    return title.replace(escaped, QStringLiteral("[*]"));
+}
+
 // The widget as the user sees it: a title bar above it and a thin border.
-QImage Framed(QWidget* w, const QString& title) {
+QImage Framed(QWidget* w, const QString& rawTitle) {
+    const QString title = ShownTitle(w, rawTitle);
     const QImage body = w->grab().toImage();
     const int bar = title.isEmpty() ? 0 : 22;
     QImage out(body.width() + 2, body.height() + bar + 2, QImage::Format_RGB32);

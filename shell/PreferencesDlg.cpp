@@ -172,9 +172,11 @@ void CPreferencesDlg::BuildPage() {
     };
     static const int kColourY[5] = {22, 33, 45, 57, 69};
     for (int i = 0; i < 5; ++i) {
-        label(colours[i].text, 209, kColourY[i] + 1, 86, 9);
+        // The labels run nearly to the frame's edge: "Cadre extérieur de la
+        // grille" is wider in this font than in the template's.
+        label(colours[i].text, 209, kColourY[i] + 1, 91, 9);
         auto member = colours[i].member;
-        button("<>", colours[i].id, 295, kColourY[i], 20, 10,
+        button("<>", colours[i].id, 302, kColourY[i], 16, 10,
                [this, member] { OnChooseColour(this->*member); });
     }
 

@@ -198,9 +198,13 @@ void CCluePanel::Paint(std::size_t i) {
                           : pal.color(QPalette::Active, QPalette::Text);
     // A word the player has filled in steps back; the current one keeps
     // its highlight colours, a little paler.
-    if (m_greyed[i])
+    if (m_greyed[i]) {
+        // Half-way to the page's colour: clearly set apart, still readable.
+        const QColor page = pal.color(QPalette::Active, QPalette::Base);
         text = current ? QColor(text.red(), text.green(), text.blue(), 170)
-                       : pal.color(QPalette::Disabled, QPalette::Text);
+                       : QColor((text.red() + page.red()) / 2, (text.green() + page.green()) / 2,
+                                (text.blue() + page.blue()) / 2);
+    }
     pal.setColor(QPalette::WindowText, text);
     label->setPalette(pal);
     // The list's own roles are those of text on a page; the line paints
@@ -230,14 +234,26 @@ void CCluePanel::UpdateStates() {
     }
     if (current >= 0 && current != previous) {
         QLabel* label = m_labels[current];
-        m_scroll->ensureWidgetVisible(label, 0, 30);
+        ShowClue(label);
         // Just built, the list has no geometry yet: once more when it has.
         QTimer::singleShot(0, this, [this, label, current] {
             if (m_nCurrent == current && current < static_cast<int>(m_labels.size()) &&
                 m_labels[current] == label)
-                m_scroll->ensureWidgetVisible(label, 0, 30);
+                ShowClue(label);
         });
     }
+}
+
+void CCluePanel::ShowClue(QLabel* label) {
+    // A clue already in sight stays where it is; one out of sight comes to
+    // the middle, with the clues around it.
+    QScrollBar* bar = m_scroll->verticalScrollBar();
+    const int top = label->mapTo(m_content, QPoint(0, 0)).y();
+    const int height = m_scroll->viewport()->height();
+    const int margin = 20;
+    if (top - margin >= bar->value() && top + label->height() + margin <= bar->value() + height)
+        return;
+    bar->setValue(top - (height - label->height()) / 2);
 }
 
 void CCluePanel::OnClueClicked(std::size_t index) {

@@ -48,6 +48,7 @@ private:
     void UpdateStates();
     void OnClueClicked(std::size_t index);
     void Paint(std::size_t index);
+    void ShowClue(QLabel* label);
 
     QScrollArea* m_scroll;
     QWidget* m_content = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QScrollArea>
 #include <QTimer>
 
 #include "FileCommands.h"
@@ -20,8 +21,16 @@ CChildFrame::CChildFrame(const QString& title, std::function<QWidget*()> mainWin
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(WindowTitleFor(title));
     setWindowIcon(ProgramIcon(QStringLiteral("grid")));
-    m_view = new CVerbalineView(m_doc.get(), this);
-    setWidget(m_view);
+    m_view = new CVerbalineView(m_doc.get());
+    m_view->setMinimumSize(m_view->ContentSize());
+    // The view fills the window when there is room and keeps its minimum
+    // size when there is not, so that the grid scrolls instead of being cut.
+    m_scroll = new QScrollArea(this);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setWidget(m_view);
+    m_scroll->setFocusProxy(m_view);
+    setWidget(m_scroll);
     m_host = std::make_unique<CQtDocumentHost>(m_view, std::move(mainWindow));
     m_doc->SetHost(m_host.get());
     m_host->m_fnModifiedChanged = [this](bool modified) {
@@ -70,7 +79,9 @@ void CChildFrame::OnCalculer() {
     // The clues of the old grid must not stay on screen over the new one.
     m_view->DestroyDefinitionsBox();
     m_doc->OnCalculer();
+    m_view->setMinimumSize(m_view->ContentSize());
     emit commandDone();
+    emit gridComputed();
     if (m_bClosePending) {
         m_bClosePending = false;
         QTimer::singleShot(0, this, [this] { close(); });

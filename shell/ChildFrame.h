@@ -14,6 +14,8 @@ class CVerbalineDoc;
 class CVerbalineView;
 }  // namespace verbal
 
+class QScrollArea;
+
 namespace verbal::shell {
 
 class CQtDocumentHost;
@@ -29,6 +31,9 @@ public:
 
     CVerbalineDoc* GetDocument() const { return m_doc.get(); }
     CVerbalineView* GetView() const { return m_view; }
+    // What holds the view: scroll bars appear when the window is smaller
+    // than the grid.
+    QScrollArea* ScrollArea() const { return m_scroll; }
     CQtDocumentHost* Host() const { return m_host.get(); }
     CQtViewHost* ViewHost() const { return m_viewHost.get(); }
     QString Title() const { return m_strTitle; }
@@ -66,6 +71,8 @@ public:
 signals:
     // A command of the document has ended; menus and buttons may change.
     void commandDone();
+    // "Calculer" has ended: the grid may be larger than the one before.
+    void gridComputed();
     // The grid was saved under a name (it belongs in the recent files).
     void pathNameChanged(const QString& path);
     // The name or the modified mark of the title changed.
@@ -83,6 +90,7 @@ private:
     QString m_strPathName;
     std::unique_ptr<CVerbalineDoc> m_doc;
     CVerbalineView* m_view;
+    QScrollArea* m_scroll;
     std::unique_ptr<CQtDocumentHost> m_host;
     std::unique_ptr<CQtViewHost> m_viewHost;
     CCommandMap m_docCommands;

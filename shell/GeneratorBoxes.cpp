@@ -32,13 +32,22 @@ CStopDlg::CStopDlg()
     sign->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void CStopDlg::Create(QWidget* mainWindow) {
+void CStopDlg::Create(QWidget* mainWindow, QWidget* over) {
     if (mainWindow && mainWindow->isEnabled()) {
         mainWindow->setEnabled(false);
         m_disabledWindow = mainWindow;
     }
     m_bStopPressed = false;
-    move(0, 0);
+    QWidget* anchor = over && over->isVisible() ? over : mainWindow;
+    if (anchor && anchor->isVisible()) {
+        QRect box = rect();
+        box.moveCenter(anchor->mapToGlobal(anchor->rect().center()));
+        move(box.topLeft());
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect box = rect();
+        box.moveCenter(screen->availableGeometry().center());
+        move(box.topLeft());
+    }
     show();
     raise();
     activateWindow();

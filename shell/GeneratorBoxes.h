@@ -15,8 +15,9 @@ class CStopDlg : public QDialog {
 public:
     CStopDlg();
 
-    // Shows the box and disables |mainWindow| if it was enabled.
-    void Create(QWidget* mainWindow);
+    // Shows the box centred over |over| (the grid's window, where the eye
+    // is) and disables |mainWindow| if it was enabled.
+    void Create(QWidget* mainWindow, QWidget* over = nullptr);
     // Hides the box and enables the main window again if Create disabled it.
     void Destroy();
     // Runs every waiting event, then tells (and forgets) whether the button

@@ -8,7 +8,9 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStatusTipEvent>
 #include <QTime>
@@ -60,6 +62,41 @@ CMainFrame::~CMainFrame() = default;
 
 QRect CMainFrame::InitialGeometry(QSize screen) {
     return QRect((screen.width() - 700) / 2, (screen.height() - 550) / 2, 700, 550);
+}
+
+QRect CMainFrame::GrownGeometry(const QRect& frame, QSize missing, const QRect& available) {
+    QRect r(frame.topLeft(), frame.size() + missing.expandedTo(QSize(0, 0)));
+    r.setWidth(std::min(r.width(), available.width()));
+    r.setHeight(std::min(r.height(), available.height()));
+    if (r.right() > available.right()) r.moveRight(available.right());
+    if (r.bottom() > available.bottom()) r.moveBottom(available.bottom());
+    if (r.left() < available.left()) r.moveLeft(available.left());
+    if (r.top() < available.top()) r.moveTop(available.top());
+    return r;
+}
+
+void CMainFrame::GrowToShowGrid(CChildFrame* child) {
+    // A second pass when the first one changed the layouts (the clue panel
+    // appearing, the grid window being maximised).
+    for (int pass = 0; pass < 2; ++pass) {
+        if (!child || !isVisible() || isMaximized() || isFullScreen()) return;
+        // The grid window and its scroll area take their sizes from the layouts.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        CVerbalineView* view = child->GetView();
+        const QSize want = view->ContentSize();
+        view->setMinimumSize(want);
+        const QSize room = child->ScrollArea()->maximumViewportSize();
+        const QSize missing = (want - room).expandedTo(QSize(0, 0));
+        if (missing.width() == 0 && missing.height() == 0) return;
+        const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+        if (!where) return;
+        const QRect outer = frameGeometry();
+        const QSize decoration = outer.size() - size();
+        const QRect grown = GrownGeometry(outer, missing, where->availableGeometry());
+        if (grown == outer) return;
+        resize(grown.size() - decoration);
+        move(grown.topLeft());
+    }
 }
 
 bool CMainFrame::LoadFrame() {
@@ -323,6 +360,7 @@ void CMainFrame::AddChild(CChildFrame* child) {
     m_mdiArea->addSubWindow(child);
     connect(child, &CChildFrame::commandDone, this, [this] { UpdateCommandUI(); });
     connect(child, &CChildFrame::titleChanged, this, [this] { UpdateTitle(); });
+    connect(child, &CChildFrame::gridComputed, this, [this, child] { GrowToShowGrid(child); });
     // Maximising or restoring a grid window lets the window system rewrite
     // the main title; it is set again once that is done.
     connect(child, &QMdiSubWindow::windowStateChanged, this,
@@ -348,6 +386,12 @@ void CMainFrame::AddChild(CChildFrame* child) {
     child->ActivateFrame();
     m_mdiArea->setActiveSubWindow(child);
     OnChildActivated();
+    // An opened grid may be larger than the window; measured once the
+    // area has maximised it.
+    QPointer<CChildFrame> opened(child);
+    QTimer::singleShot(0, this, [this, opened] {
+        if (opened) GrowToShowGrid(opened);
+    });
 }
 
 void CMainFrame::OnChildActivated() {

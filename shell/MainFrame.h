@@ -64,6 +64,12 @@ public:
 
     // Position and size of the main window on a screen of |screen| pixels.
     static QRect InitialGeometry(QSize screen);
+    // Grows the main window so that the active grid shows whole, as far as
+    // the screen's free area allows; what is still missing scrolls.
+    void GrowToShowGrid(CChildFrame* child);
+    // The outer geometry that adds |missing| to |frame| without leaving
+    // |available|: grown, then moved back inside, then cut to it.
+    static QRect GrownGeometry(const QRect& frame, QSize missing, const QRect& available);
 
     // Menu notifications, as the window system sends them: a selection in a
     // menu (|closed| when the whole menu has gone), and a popup about to open.

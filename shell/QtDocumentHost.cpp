@@ -109,7 +109,10 @@ void CQtDocumentHost::RunGridInfo(const CGridInfoData& data) {
 
 void CQtDocumentHost::CreateStopBox() {
     if (!m_stop) m_stop = std::make_unique<CStopDlg>();
-    m_stop->Create(m_mainWindow ? m_mainWindow() : nullptr);
+    // Over the grid's window; the view lies inside its scroll area.
+    QWidget* over = m_view ? m_view->parentWidget() : nullptr;
+    while (over && !over->inherits("QMdiSubWindow")) over = over->parentWidget();
+    m_stop->Create(m_mainWindow ? m_mainWindow() : nullptr, over ? over : m_view.data());
 }
 
 void CQtDocumentHost::DestroyStopBox() {

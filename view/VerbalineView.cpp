@@ -4,6 +4,8 @@
 #include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 #include "Codepage.h"
@@ -74,9 +76,27 @@ QRect CVerbalineView::CellRect(int row, int col) const {
     return QRect(m_ptOrigin.x + (col - 1) * s, m_ptOrigin.y + (row - 1) * s, s, s);
 }
 
+QSize CVerbalineView::ContentSize() const {
+    const int s = m_settings.m_nCellSize;
+    const bool drawn = m_pDocument->GridDrawn();
+    const int n = drawn ? m_pDocument->GridSize() : 10;
+    const CPoint origin = m_pDocument->GridReady() ? m_pDocument->GridOrigin() : m_ptDefaultOrigin;
+    // Frame side as ComputeFrame makes it, then the 9-pixel band with its
+    // outline and as much margin again.
+    const int side = n * s + s + m_settings.m_nLineWidth;
+    const int beyond = 9 + 2 + 20;
+    const int width = origin.x - s + side + beyond;
+    const int height = origin.y - s + side + beyond;
+    return QSize(std::clamp(width, 0, kBackgroundWidth), std::clamp(height, 0, kBackgroundHeight));
+}
+
 void CVerbalineView::paintEvent(QPaintEvent*) {
     QPainter dc(this);
     OnDraw(dc);
+    // A grid that grew or moved asks for its room; the window that holds the
+    // view then offers scroll bars where it lacks it.
+    if (ContentSize() != minimumSize())
+        QTimer::singleShot(0, this, [this] { setMinimumSize(ContentSize()); });
 }
 
 void CVerbalineView::PushSettingsToDocument() {

@@ -42,6 +42,11 @@ public:
     // Cell (row, col) for the paint in progress; row 0 and column 0 are the
     // number bands above and left of the grid.
     QRect CellRect(int row, int col) const;
+    // The room the picture needs from the window's top left corner: the
+    // grid as it is placed now (the welcome grid before one is drawn), its
+    // rounded frame and a margin. The view asks at least that much, so that
+    // a window too small for it scrolls instead of cutting the grid.
+    QSize ContentSize() const;
 
     // Hands the document the settings its own commands use (paths, sounds,
     // the installation directory). Every paint does it; so does creation, so

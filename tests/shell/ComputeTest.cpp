@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "GeneratorBoxes.h"
@@ -139,6 +140,26 @@ TEST_F(Compute, StopButtonEndsTheComputationAndLeavesAnEmptySixBySix) {
     Calculer();
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].className, "verbal::shell::CNewGridDlg");
+}
+
+TEST_F(Compute, StopBoxIsCentredOverTheGridWindow) {
+    // A window away from the screen's corner, as a user leaves it.
+    frame->move(frame->screen()->availableGeometry().topLeft() + QPoint(40, 30));
+    Settle();
+    ChooseInNewGridDialog(shell::CNewGridDlg::IDC_SIZE_6 + 3, shell::CNewGridDlg::IDC_QUALITY_2);
+    QPoint boxCentre, gridCentre;
+    WhileComputing([&] {
+        if (!StopBox() || !StopBox()->isVisible()) return false;
+        boxCentre = StopBox()->frameGeometry().center();
+        gridCentre = Child()->mapToGlobal(Child()->rect().center());
+        StopBox()->StopButton()->click();
+        return true;
+    });
+    Calculer();
+    ASSERT_FALSE(gridCentre.isNull());
+    EXPECT_LE((boxCentre - gridCentre).manhattanLength(), 4)
+        << boxCentre.x() << "," << boxCentre.y() << " vs " << gridCentre.x() << ","
+        << gridCentre.y();
 }
 
 TEST_F(Compute, AReadyGridIsReplacedOnlyAfterOui) {

@@ -82,6 +82,8 @@ public:
     // now. Asked after every row and at every pump, far more often than an
     // eye can follow; the host may keep some of these for a later paint.
     virtual void ProgressChanged(int rowsDone) = 0;
+    // The document's modified flag changed (a letter placed, a grid saved).
+    virtual void ModifiedChanged(bool modified) { (void)modified; }
 
     // Modal dialogs. Each returns true when the user answered OK.
     virtual bool RunRecalcConfirm() = 0;

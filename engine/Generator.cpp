@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kRetries = 4;
 
-const char* const kOpenFailedCaption = "Erreur d'ouverture de fichier!";
+const char* const kOpenFailedCaption = "Erreur d'ouverture de fichier !";
 const char* const kOpenFailedText =
     "Le programme n'a pas pu trouver le fichier contenant le dictionnaire. Réessayez, si le "
     "problème persiste, réinstallez le programme.";
@@ -26,12 +26,12 @@ const char* const kBadDictCaption = "Dictionnaire non conforme.";
 const char* const kBadDictText =
     "Le dictionnaire chargé n'est pas compatible. Le fichier a pu être abimé. Réessayez. Si le "
     "problème persiste, réinstallez le programme.";
-const char* const kNotFoundCaption = "Erreur au cours de la recherche d'une définitions !";
+const char* const kNotFoundCaption = "Erreur au cours de la recherche d'une définition !";
 const char* const kNotFoundText =
     "La grille contient un mot qui n'a pas été trouvé dans le fichier des définitions cette "
     "grille n'est pas valide ! Si le problème se produit trop souvent, changez de dictionnaire. "
     "Consultez la rubrique d'aide relative aux dictionnaires et fichiers de définitions.";
-const char* const kDefsOpenFailedText = "Erreur d'ouverture du fichier de definitions.";
+const char* const kDefsOpenFailedText = "Erreur d'ouverture du fichier de définitions.";
 
 }  // namespace
 
@@ -260,8 +260,8 @@ int CVerbalineDoc::BuildClues() {
                     text::kAppTitle, MsgButtons::Ok, MsgIcon::Stop, MsgOwner::App);
             return 0;
         }
-        if (Message(kDefsOpenFailedText, text::kAppTitle, MsgButtons::RetryCancel, MsgIcon::None,
-                    MsgOwner::App) != IDRETRY)
+        if (Message(W(kDefsOpenFailedText), text::kAppTitle, MsgButtons::RetryCancel,
+                    MsgIcon::None, MsgOwner::App) != IDRETRY)
             return 0;
     }
     m_definitions.TakeDefinitionsBytes(bytes.data(), size);

@@ -12,8 +12,10 @@ namespace verbal {
 
 namespace text {
 const char* const kAppTitle = "Verbaline 2000";
+// Windows-1252 bytes, as every text the document shows (0xE9 is 'é'):
+// callers compare with it.
 const char* const kNoDefinitionsFile =
-    "Le fichier contenant les definitions de ce dictionnaire n'existe pas. "
+    "Le fichier contenant les d\xE9" "finitions de ce dictionnaire n'existe pas. "
     "Choisissez un autre dictionnaire.";
 
 std::string DefinitionsFileProblem(const std::string& defsPath) {
@@ -113,6 +115,12 @@ void CVerbalineDoc::OnCalculer() {
     // A dictionary refused before the search gave the grid back unchanged.
     if (m_before) SetModifiedFlag();
     m_before.reset();
+}
+
+void CVerbalineDoc::SetModifiedFlag(bool modified) {
+    if (m_bModified == modified) return;
+    m_bModified = modified;
+    if (m_pHost) m_pHost->ModifiedChanged(modified);
 }
 
 void CVerbalineDoc::Compute(const CNewGridData& choice) {

@@ -70,7 +70,8 @@ public:
     // A new, empty document: 6 x 6, quality 2, nothing shown.
     bool OnNewDocument();
     bool IsModified() const { return m_bModified; }
-    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    // Tells the host when the flag changes, so that the window can show it.
+    void SetModifiedFlag(bool modified = true);
     void TakeSettings(const CDocumentSettings& settings) { m_settings = settings; }
     const CDocumentSettings& Settings() const { return m_settings; }
 

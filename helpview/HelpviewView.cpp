@@ -253,6 +253,27 @@ void CHelpviewView::ShowLocal(const QUrl& url) {
     emit statusMessage(QString());
 }
 
+namespace {
+
+QtMessageHandler g_previousHandler = nullptr;
+
+// While the desktop is asked to open an address, Qt's warnings (such as
+// "Unable to detect a web browser") stay off the console: the status bar
+// tells the user what became of the address.
+void WithoutWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg || type == QtDebugMsg || type == QtInfoMsg) return;
+    g_previousHandler(type, context, text);
+}
+
+bool OpenOnTheDesktop(const QUrl& url) {
+    g_previousHandler = qInstallMessageHandler(WithoutWarnings);
+    const bool opened = QDesktopServices::openUrl(url);
+    qInstallMessageHandler(g_previousHandler);
+    return opened;
+}
+
+}  // namespace
+
 // Pages of the web are not shown half-rendered here: the desktop's own
 // browser gets them.
 void CHelpviewView::OpenOutside(const QUrl& url) {
@@ -263,7 +284,7 @@ void CHelpviewView::OpenOutside(const QUrl& url) {
                                .arg(url.toDisplayString()));
         return;
     }
-    if (QDesktopServices::openUrl(url))
+    if (OpenOnTheDesktop(url))
         emit statusMessage(QStringLiteral("Adresse confiée au navigateur du bureau : %1")
                                .arg(url.toDisplayString()));
     else

@@ -45,7 +45,7 @@ CMainFrame::CMainFrame(CHelpviewDoc* pDoc, QWidget* parent) : QMainWindow(parent
     setContextMenuPolicy(Qt::NoContextMenu);
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
 
-    const QString site = QStringLiteral("Connection vers: ") + QString::fromUtf8(kAuthorSite);
+    const QString site = QStringLiteral("Connexion vers: ") + QString::fromUtf8(kAuthorSite);
     AddCommand(ID_NAV_HELP, "help", QStringLiteral("Aide de Verbaline 2000"),
                QStringLiteral("Aide de Verbaline 2000 "));
     AddCommand(ID_NAV_SITE, "site", site, site + QLatin1Char(' '));

@@ -12,9 +12,9 @@ RegistryRead ReadDestinationPath(std::string& dir) {
 std::string RegistryFailureMessage(RegistryRead result) {
     switch (result) {
     case RegistryRead::NoKey:
-        return W("Une entrée du registre n'a pas été trouvée . Réinstallez le programme.");
+        return W("Une entrée du registre n'a pas été trouvée. Réinstallez le programme.");
     case RegistryRead::NoValue:
-        return W("Une valeur du registre n'a pas été trouvée . Réinstallez le programme.");
+        return W("Une valeur du registre n'a pas été trouvée. Réinstallez le programme.");
     case RegistryRead::Ok: break;
     }
     return std::string();

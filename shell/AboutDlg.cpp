@@ -10,7 +10,7 @@
 namespace verbal::shell {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("A propos de Verbaline 2000"));
+    setWindowTitle(QStringLiteral("À propos de Verbaline 2000"));
     const CDialogUnits du = PrepareDialog(this, 229, 128);
 
     auto* banner = new QLabel(this);

@@ -1,4 +1,4 @@
-// "A propos de Verbaline 2000".
+// "À propos de Verbaline 2000".
 #pragma once
 
 #include <QDialog>

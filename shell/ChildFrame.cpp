@@ -17,12 +17,16 @@ namespace verbal::shell {
 CChildFrame::CChildFrame(const QString& title, std::function<QWidget*()> mainWindow)
     : m_strTitle(title), m_doc(std::make_unique<CVerbalineDoc>()) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(title);
+    setWindowTitle(WindowTitleFor(title));
     setWindowIcon(ProgramIcon(QStringLiteral("grid")));
     m_view = new CVerbalineView(m_doc.get(), this);
     setWidget(m_view);
     m_host = std::make_unique<CQtDocumentHost>(m_view, std::move(mainWindow));
     m_doc->SetHost(m_host.get());
+    m_host->m_fnModifiedChanged = [this](bool modified) {
+        setWindowModified(modified);
+        emit titleChanged();
+    };
     m_viewHost = std::make_unique<CQtViewHost>(m_view);
     m_view->SetViewHost(m_viewHost.get());
     m_doc->OnNewDocument();
@@ -33,6 +37,14 @@ CChildFrame::~CChildFrame() {
     // The document and the view must not call a host that is gone.
     m_doc->SetHost(nullptr);
     m_view->SetViewHost(nullptr);
+}
+
+QString CChildFrame::WindowTitleFor(const QString& name) {
+    // "[*]" in a title is the place of the modified mark; one that is part of
+    // a file's name is doubled so that it shows as written.
+    QString title = name;
+    title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    return title + QStringLiteral("[*]");
 }
 
 void CChildFrame::ActivateFrame() { showMaximized(); }
@@ -53,6 +65,8 @@ void CChildFrame::BuildCommandMap() {
 }
 
 void CChildFrame::OnCalculer() {
+    // The clues of the old grid must not stay on screen over the new one.
+    m_view->DestroyDefinitionsBox();
     m_doc->OnCalculer();
     emit commandDone();
     if (m_bClosePending) {
@@ -69,7 +83,8 @@ void CChildFrame::RunDocCommand(void (CVerbalineDoc::*command)()) {
 void CChildFrame::SetPathName(const QString& path) {
     m_strPathName = path;
     m_strTitle = QFileInfo(path).fileName();
-    setWindowTitle(m_strTitle);
+    setWindowTitle(WindowTitleFor(m_strTitle));
+    emit titleChanged();
 }
 
 bool CChildFrame::DoFileSave() { return DoSave(m_strPathName.isEmpty()); }

@@ -32,6 +32,9 @@ public:
     CQtDocumentHost* Host() const { return m_host.get(); }
     CQtViewHost* ViewHost() const { return m_viewHost.get(); }
     QString Title() const { return m_strTitle; }
+    // The name as a window title: shown as it is, with the mark of unsaved
+    // changes after it.
+    static QString WindowTitleFor(const QString& name);
     // The grid's file, absolute; empty until it is saved or opened.
     QString PathName() const { return m_strPathName; }
     // Names the grid after its file.
@@ -65,6 +68,8 @@ signals:
     void commandDone();
     // The grid was saved under a name (it belongs in the recent files).
     void pathNameChanged(const QString& path);
+    // The name or the modified mark of the title changed.
+    void titleChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

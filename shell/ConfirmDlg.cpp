@@ -41,13 +41,13 @@ bool CConfirmDlg::DoModal() { return RunModal(*this) == QDialog::Accepted; }
 
 CRecalcConfirmDlg::CRecalcConfirmDlg(QWidget* parent)
     : CConfirmDlg(parent, QStringLiteral("Lancer un nouveau calcul de la grille."),
-                  QStringLiteral("ATTENTION ! Cette grille a déjà été calculée. Etes vous sûr de "
-                                 "vouloir la recalculer et perdre l'ancienne grille?")) {}
+                  QStringLiteral("ATTENTION ! Cette grille a déjà été calculée. Êtes-vous sûr de "
+                                 "vouloir la recalculer et perdre l'ancienne grille ?")) {}
 
 CEraseConfirmDlg::CEraseConfirmDlg(QWidget* parent)
-    : CConfirmDlg(parent, QStringLiteral("Effacage de la grille"),
+    : CConfirmDlg(parent, QStringLiteral("Effaçage de la grille"),
                   QStringLiteral("ATTENTION ! Cette fonction va effacer toutes les cases de cette "
-                                 "grille. Etes vous sûr de vouloir continuer?")) {
+                                 "grille. Êtes-vous sûr de vouloir continuer ?")) {
     CentreOnScreen(this, parent);
 }
 

@@ -1,6 +1,6 @@
 // The two questions asked before a grid is lost: "Lancer un nouveau calcul de
 // la grille." before a grid that exists is replaced by a new one, and
-// "Effacage de la grille" before every letter of the player is erased.
+// "Effaçage de la grille" before every letter of the player is erased.
 #pragma once
 
 #include <QDialog>

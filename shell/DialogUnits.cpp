@@ -1,6 +1,7 @@
 #include "DialogUnits.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QWidget>
 
 namespace verbal::shell {
@@ -29,6 +30,15 @@ CDialogUnits PrepareDialog(QWidget* dialog, int w, int h) {
     CDialogUnits du(dialog->font());
     dialog->setFixedSize(du.Size(w, h));
     return du;
+}
+
+int CaptionWidth(const QString& title) {
+    // The window manager draws the title, in a font of its own: commonly a
+    // bold one of the desktop's size.
+    QFont font = QGuiApplication::font();
+    font.setBold(true);
+    const QFontMetrics fm(font);
+    return fm.horizontalAdvance(title) + 7 * fm.height() + 16;
 }
 
 void UseTemplateFrames(QWidget* dialog) {

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QString>
 
 class QWidget;
 
@@ -31,6 +32,10 @@ private:
 // Gives |dialog| the template font and a fixed client size of w x h units;
 // returns the units to place its controls with.
 CDialogUnits PrepareDialog(QWidget* dialog, int w, int h);
+
+// The width a window needs for the title bar to show |title| whole: the
+// text in a bold title font, the window's icon and its buttons.
+int CaptionWidth(const QString& title);
 
 // Draws the frames (group boxes) of |dialog| as the templates expect them:
 // the title sits on the top line, so that a control placed one text line

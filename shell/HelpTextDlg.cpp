@@ -1,6 +1,7 @@
 #include "HelpTextDlg.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextDocument>
@@ -24,10 +25,26 @@ CHelpTextDlg::CHelpTextDlg(QWidget* parent) : QDialog(parent) {
     m_edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_edit->setGeometry(du.Rect(1, 1, 185, 110));
 
-    auto* close = new QPushButton(QStringLiteral("Fermer"), this);
-    close->setDefault(true);
-    close->setGeometry(du.Rect(67, 116, 50, 14));
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    m_close = new QPushButton(QStringLiteral("Fermer"), this);
+    m_close->setDefault(true);
+    m_close->setGeometry(du.Rect(67, 116, 50, 14));
+    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+    // The text box is no place for new lines: Enter there is the default
+    // button's, as in any dialog.
+    m_edit->installEventFilter(this);
+}
+
+bool CHelpTextDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_edit && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            modifiers == Qt::NoModifier) {
+            m_close->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CHelpTextDlg::OnInitDialog() {

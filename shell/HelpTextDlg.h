@@ -25,8 +25,12 @@ public:
 
     std::string m_strText;  // Windows-1252 bytes
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QTextEdit* m_edit;
+    class QPushButton* m_close;
 };
 
 }  // namespace verbal::shell

@@ -18,6 +18,8 @@
 #include "ChildFrame.h"
 #include "Icons.h"
 #include "QtDocumentHost.h"
+#include "QtViewHost.h"
+#include "SmallDialogs.h"
 #include "StatusBar.h"
 #include "Strings.h"
 #include "VerbalineDoc.h"
@@ -86,7 +88,7 @@ bool CMainFrame::LoadFrame() {
           {nullptr, 0},
           {"&Quitter", ID_APP_EXIT}}},
         {"&Affichage", {{"&Barre d'outils", ID_VIEW_TOOLBAR}, {"Barre d'é&tat", ID_VIEW_STATUS_BAR}}},
-        {"&?", {{"&A propos de Verbaline...", ID_APP_ABOUT}}},
+        {"&?", {{"&À propos de Verbaline...", ID_APP_ABOUT}}},
     });
     m_gridMenus = BuildMenus({
         {"&Fichier",
@@ -96,7 +98,7 @@ bool CMainFrame::LoadFrame() {
           {"&Enregistrer\tCtrl+S", ID_FILE_SAVE},
           {"En&registrer sous...", ID_FILE_SAVE_AS},
           {nullptr, 0},
-          {"&Connection au site", ID_FILE_SITE},
+          {"&Connexion au site", ID_FILE_SITE},
           {nullptr, 0},
           {"Fichier récent", ID_FILE_MRU_FILE1},
           {nullptr, 0},
@@ -114,13 +116,20 @@ bool CMainFrame::LoadFrame() {
           {"&Réorganiser les icônes", ID_WINDOW_ARRANGE}}},
         {"Ai&de",
          {{"A&ide html de Verbaline 2000", ID_HELP_HTML},
-          {"&A propos de Verbaline 2000...", ID_APP_ABOUT}}},
+          {"&À propos de Verbaline 2000...", ID_APP_ABOUT}}},
         {"&Grille",
          {{"&Calculer", ID_GRID_COMPUTE},
           {"&Effacer", ID_GRID_ERASE},
           {"&Solution", ID_GRID_SOLUTION},
           {"&Informations", ID_GRID_INFO}}},
     });
+    for (QMenu* menu : m_gridMenus)
+        if (menu->title() == QStringLiteral("Fe&nêtre")) m_windowMenu = menu;
+    if (m_windowMenu)
+        connect(m_windowMenu, &QMenu::aboutToShow, this, [this] {
+            UpdateWindowMenu();
+            UpdateMenu(m_windowMenu);
+        });
     SwitchMenus(false);
     BuildAccelerators();
     BuildCommandMap();
@@ -264,6 +273,17 @@ void CMainFrame::BuildCommandMap() {
     m.OnUpdate(ID_WINDOW_CASCADE, anyChild);
     m.OnUpdate(ID_WINDOW_TILE_HORZ, anyChild);
     m.OnUpdate(ID_WINDOW_ARRANGE, anyChild);
+    for (int i = 0; i < kWindowListMax; ++i) {
+        m.On(ID_WINDOW_FIRST + i, [this, i] {
+            const QList<CChildFrame*> children = Children();
+            if (i < children.size()) m_mdiArea->setActiveSubWindow(children[i]);
+        });
+        m.OnUpdate(ID_WINDOW_FIRST + i, [this, i](CCmdUI& ui) {
+            const QList<CChildFrame*> children = Children();
+            ui.Enable(i < children.size());
+            ui.SetCheck(i < children.size() && children[i] == ActiveChild() ? 1 : 0);
+        });
+    }
 }
 
 std::vector<const CCommandMap*> CMainFrame::Chain() const {
@@ -295,6 +315,11 @@ QList<CChildFrame*> CMainFrame::Children() const {
 void CMainFrame::AddChild(CChildFrame* child) {
     m_mdiArea->addSubWindow(child);
     connect(child, &CChildFrame::commandDone, this, [this] { UpdateCommandUI(); });
+    connect(child, &CChildFrame::titleChanged, this, [this] { UpdateTitle(); });
+    // Maximising or restoring a grid window lets the window system rewrite
+    // the main title; it is set again once that is done.
+    connect(child, &QMdiSubWindow::windowStateChanged, this,
+            [this] { QTimer::singleShot(0, this, [this] { UpdateTitle(); }); });
     connect(child, &QObject::destroyed, this,
             [this] { QTimer::singleShot(0, this, [this] { OnChildActivated(); }); });
 
@@ -320,8 +345,49 @@ void CMainFrame::AddChild(CChildFrame* child) {
 
 void CMainFrame::OnChildActivated() {
     SwitchMenus(!Children().isEmpty());
+    // A grid window that is no longer active keeps no clue box on screen.
+    CloseDefinitionsBoxes(ActiveChild());
     UpdateTitle();
+    UpdateWindowMenu();
     UpdateCommandUI();
+    // The area finishes the activation (maximising, restoring the old title)
+    // after telling it: the title is set again once it is done.
+    QTimer::singleShot(0, this, [this] { UpdateTitle(); });
+}
+
+void CMainFrame::CloseDefinitionsBoxes(CChildFrame* except) {
+    for (CChildFrame* child : Children())
+        if (child != except) child->GetView()->DestroyDefinitionsBox();
+}
+
+void CMainFrame::UpdateWindowMenu() {
+    if (!m_windowMenu) return;
+    for (QAction* action : m_windowActions) {
+        m_windowMenu->removeAction(action);
+        delete action;
+    }
+    m_windowActions.clear();
+    const QList<CChildFrame*> children = Children();
+    if (children.isEmpty()) return;
+    m_windowActions.append(m_windowMenu->addSeparator());
+    CChildFrame* active = ActiveChild();
+    for (int i = 0; i < children.size() && i < kWindowListMax; ++i) {
+        // Numbered as they were opened; the first nine get their number as
+        // their key. A name is shown as written: its '&' is no key.
+        QString name = children[i]->Title();
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString number = (i < 9 ? QStringLiteral("&") : QString()) + QString::number(i + 1);
+        auto* action = new QAction(number + QLatin1Char(' ') + name, m_windowMenu);
+        action->setData(ID_WINDOW_FIRST + i);
+        action->setCheckable(true);
+        action->setChecked(children[i] == active);
+        action->setStatusTip(QStringLiteral("Active cette fenêtre"));
+        const int id = ID_WINDOW_FIRST + i;
+        connect(action, &QAction::triggered, this, [this, id] { RouteCommand(id); },
+                Qt::QueuedConnection);
+        m_windowMenu->addAction(action);
+        m_windowActions.append(action);
+    }
 }
 
 void CMainFrame::SwitchMenus(bool grid) {
@@ -347,13 +413,15 @@ QList<QAction*> CMainFrame::Actions(int id) const {
 }
 
 void CMainFrame::UpdateTitle() {
-    // A maximised grid window adds " - [title]" itself; otherwise the title
-    // of the active grid follows the program's name.
+    // The program's name, then the active grid's, once, maximised or not.
+    // A maximised grid window adds " - [its title]" to a title that does not
+    // end so already: this one does, and stays as it is.
     CChildFrame* child = ActiveChild();
-    if (child && !child->isMaximized())
-        setWindowTitle(AppTitle() + QStringLiteral(" - ") + child->Title());
-    else if (!child)
-        setWindowTitle(AppTitle());
+    const QString title =
+        child ? AppTitle() + QStringLiteral(" - [") + child->windowTitle() + QLatin1Char(']')
+              : AppTitle();
+    if (windowTitle() != title) setWindowTitle(title);
+    setWindowModified(child && child->isWindowModified());
 }
 
 void CMainFrame::ApplyState(QAction* action, const CCmdUI& ui) {
@@ -443,6 +511,19 @@ bool CMainFrame::event(QEvent* event) {
         return true;
     }
     return QMainWindow::event(event);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    // Another program's window came in front: the clue boxes go, unless it
+    // is one of them that the user clicked.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        QWidget* active = QApplication::activeWindow();
+        bool clueBox = false;
+        for (CChildFrame* child : Children())
+            if (active && active == child->ViewHost()->DefinitionsBox()) clueBox = true;
+        if (!clueBox) CloseDefinitionsBoxes();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void CMainFrame::ArrangeIcons() {

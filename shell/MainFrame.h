@@ -39,6 +39,12 @@ public:
     QList<CChildFrame*> Children() const;
     // Puts a new grid window in the area, maximised and active.
     void AddChild(CChildFrame* child);
+    // Closes the clue boxes of every grid window but |except|.
+    void CloseDefinitionsBoxes(CChildFrame* except = nullptr);
+    // The "Fenêtre" menu of the grid menus, which lists the grid windows.
+    QMenu* WindowMenu() const { return m_windowMenu; }
+    // How many grid windows that menu lists at most.
+    static constexpr int kWindowListMax = 99;
 
     // Runs a command as a menu, a button or a key would.
     bool RouteCommand(int id);
@@ -76,6 +82,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
@@ -100,6 +107,7 @@ private:
     void OnChildActivated();
     void SwitchMenus(bool grid);
     void UpdateTitle();
+    void UpdateWindowMenu();
     void UpdateClockPane(int index, const QString& text);
     void ArrangeIcons();
     void AddRecentFileActions(QMenu* menu);
@@ -119,6 +127,8 @@ private:
     bool m_bClosePending = false;
     std::function<QStringList()> m_fnRecentFiles;
     QHash<QMenu*, QList<QAction*>> m_recentActions;  // entries 2..10 of each menu
+    QMenu* m_windowMenu = nullptr;
+    QList<QAction*> m_windowActions;  // the list of grid windows, separator first
 
     // The prompt pane while a menu is open.
     int m_nSavedPaneID = 0;

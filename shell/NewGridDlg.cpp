@@ -77,7 +77,7 @@ CNewGridDlg::CNewGridDlg(QWidget* parent) : QDialog(parent) {
     m_items[IDC_BROWSE] = browse;
     connect(browse, &QPushButton::clicked, this, [this] { OnBrowseDictionary(); });
 
-    auto* note = label("Note: Pour le tétéchargement de nouveaux dictionnaires, connectez vous au site.",
+    auto* note = label("Note: Pour le téléchargement de nouveaux dictionnaires, connectez-vous au site.",
                        23, 130, 268, 13, Qt::AlignHCenter | Qt::AlignTop);
     note->setWordWrap(true);
 

@@ -18,6 +18,7 @@
 #include "Modal.h"
 #include "QtText.h"
 #include "Process.h"
+#include "SettingsIo.h"
 #include "Sound.h"
 #include "Strings.h"
 #include "VerbalineView.h"
@@ -144,7 +145,7 @@ void CPreferencesDlg::BuildPage() {
             group->addButton(radio, c.id);
         }
     };
-    frame("Epaisseur du trait:", 6, 6, 86, 85);
+    frame("Épaisseur du trait:", 6, 6, 86, 85);
     radios(m_lineGroup, kLineWidths, 14, 66);
     connect(m_lineGroup, &QButtonGroup::idClicked, this, [this](int id) {
         m_nLineWidth = ValueOf(kLineWidths, id);
@@ -171,15 +172,17 @@ void CPreferencesDlg::BuildPage() {
     };
     static const int kColourY[5] = {22, 33, 45, 57, 69};
     for (int i = 0; i < 5; ++i) {
-        label(colours[i].text, 209, kColourY[i] + 1, 86, 9);
+        // The labels run nearly to the frame's edge: "Cadre extérieur de la
+        // grille" is wider in this font than in the template's.
+        label(colours[i].text, 209, kColourY[i] + 1, 91, 9);
         auto member = colours[i].member;
-        button("<>", colours[i].id, 295, kColourY[i], 20, 10,
+        button("<>", colours[i].id, 302, kColourY[i], 16, 10,
                [this, member] { OnChooseColour(this->*member); });
     }
 
     frame("Retour aux valeurs d'origine:", 328, 7, 104, 32);
     button("Valeurs d'origine", IDC_FACTORY, 336, 19, 88, 14, [this] { OnFactoryValues(); });
-    frame("Auotréparation:", 328, 41, 104, 51);
+    frame("Autoréparation:", 328, 41, 104, 51);
     label("Suppression de toutes les valeurs d'initialisation", 332, 51, 96, 18,
           Qt::AlignHCenter | Qt::AlignTop);
     button("Réinitialisation", IDC_RESET, 336, 72, 88, 14, [this] { OnFullReset(); });
@@ -342,14 +345,11 @@ void CPreferencesDlg::OnBrowserBrowse() {
 
 void CPreferencesDlg::OnBrowserHelp() {
     CHelpTextDlg dlg(this);
-    dlg.m_strText = W(
-        "Ce cadre vous permet de sélectionner le programme utilisé pour naviguer dans l'aide. "
-        "Vous pouvez utiliser tout programme capable de visualiser des documents html. Le "
-        "programme est fourni avec un navigateur utilisant Internet Explorer en controle ActiveX. "
-        "Celui-ci ne fonctionne donc que si Internet Explorer est installé sur votre systeme. "
-        "Pour le sélectionner, rechercher le fichier helpview.exe qui doit se trouver dans le "
-        "répertoire où vous avez installer Verbaline 2000.POUR PLUS D'INFORMATIONS LANCEZ L'AIDE "
-        "A PARTIR DU MENU DEMARER.");
+    dlg.m_strText =
+        W("Ce cadre vous permet de sélectionner le programme utilisé pour naviguer dans l'aide. "
+          "Vous pouvez utiliser tout programme capable de visualiser des documents html, par "
+          "exemple le navigateur internet de votre bureau. ") +
+        ShippedBrowserText(m_strInstallDir);
     dlg.DoModal();
 }
 
@@ -360,7 +360,7 @@ void CPreferencesDlg::OnSiteButton() {
     if (result == kStartFileNotFound || result == kStartPathNotFound)
         ShowMessageBox(this,
                        QStringLiteral("Le navigateur html n'a pas été trouvé utilisez le cadre "
-                                      "Navigateur html pour selectionner un navigateur"),
+                                      "Navigateur html pour sélectionner un navigateur"),
                        QString(), MsgButtons::Ok, MsgIcon::Exclamation);
 }
 

@@ -60,6 +60,10 @@ void CQtDocumentHost::GridChanged(bool now) {
 
 void CQtDocumentHost::ProgressChanged(int) { RepaintGridSoon(); }
 
+void CQtDocumentHost::ModifiedChanged(bool modified) {
+    if (m_fnModifiedChanged) m_fnModifiedChanged(modified);
+}
+
 void CQtDocumentHost::RepaintGridSoon() {
     if (!m_view) return;
     // The generator asks after every row and at every pump, far more often

@@ -31,6 +31,7 @@ public:
     void RedrawAllNow() override;
     void GridChanged(bool now) override;
     void ProgressChanged(int rowsDone) override;
+    void ModifiedChanged(bool modified) override;
     bool RunRecalcConfirm() override;
     bool RunNewGridDialog(CNewGridData& data) override;
     bool RunEraseConfirm() override;
@@ -55,6 +56,8 @@ public:
     // Prepares each new-grid dialog before it runs (tests choose the file
     // dialog's answer here).
     std::function<void(class CNewGridDlg&)> m_fnPrepareNewGridDlg;
+    // Told when the document's modified flag changes (the window's title).
+    std::function<void(bool)> m_fnModifiedChanged;
 
 private:
     // The owner of a box: none while the main window is disabled, since a

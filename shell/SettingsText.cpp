@@ -35,7 +35,7 @@ QString SystemOpenFileName(QWidget* owner, const QString& title, const QString& 
     return QFileDialog::getOpenFileName(owner, title, dir, filter);
 }
 
-QString BrowserFileFilter() { return QStringLiteral("Executables (*)"); }
+QString BrowserFileFilter() { return QStringLiteral("Exécutables (*)"); }
 
 bool CheckProgramFile(QWidget* owner, const QString& path) {
     const QFileInfo info(path);

@@ -192,7 +192,7 @@ CSolutionDlg::CSolutionDlg(QWidget* parent) : CTemplateDialog(parent) {
         int choice;
     } kChoices[4] = {
         {IDC_COUNT, "Connaître le nombre d'erreurs", 1},
-        {IDC_MARK, "Afficher  les erreurs", 2},
+        {IDC_MARK, "Afficher les erreurs", 2},
         {IDC_REVEAL, "Afficher la solution complète ", 3},
         {IDC_CANCEL, "Annuler", 0},
     };
@@ -225,7 +225,7 @@ void CSolutionDlg::DoModal(QPoint point) {
 CGridInfoDlg::CGridInfoDlg(QWidget* parent) : CTemplateDialog(parent) {
     setWindowTitle(QStringLiteral("Informations sur la Grille."));
     const CDialogUnits du = PrepareDialog(this, 161, 132);
-    EtchedFrame(this, du.Rect(3, 1, 154, 107));
+    QFrame* frame = EtchedFrame(this, du.Rect(3, 1, 154, 107));
     static const struct {
         int y;
         const char* label;
@@ -265,6 +265,15 @@ CGridInfoDlg::CGridInfoDlg(QWidget* parent) : CTemplateDialog(parent) {
     AddItem(1, close);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     close->setFocus();
+
+    // The template is narrower than its caption in a title bar: the box
+    // grows, its frame with it, and "Fermer" stays in the middle.
+    const int extra = CaptionWidth(windowTitle()) - width();
+    if (extra > 0) {
+        setFixedWidth(width() + extra);
+        frame->resize(frame->width() + extra, frame->height());
+        close->move(close->x() + extra / 2, close->y());
+    }
 }
 
 void CGridInfoDlg::OnInitDialog() {

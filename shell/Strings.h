@@ -16,7 +16,7 @@ QString CommandPrompt(int id);
 QString DocBaseName();     // "GrilleNr"
 QString DocFilter();       // "Grille de Verbaline (*.vbg)"
 
-// The author's web page: the prompt of "Connection au site" and the caption
+// The author's web page: the prompt of "Connexion au site" and the caption
 // of the preferences' address button.
 QString SiteAddress();
 

@@ -100,12 +100,15 @@ CChildFrame* CVerbalineApp::OnFileNew() {
 }
 
 void CVerbalineApp::OnFileOpen() {
+    // An opening starts: the clues on screen belong to another grid.
+    m_mainFrame->CloseDefinitionsBoxes();
     const QString path = AskOpenGridName(m_mainFrame.get());
     if (!path.isEmpty()) OpenDocumentFile(path);
 }
 
 bool CVerbalineApp::OpenDocumentFile(const QString& path) {
     if (path.isEmpty()) return false;
+    m_mainFrame->CloseDefinitionsBoxes();
     const QFileInfo info(path);
     const QString absolute =
         info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();

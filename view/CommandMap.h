@@ -39,6 +39,8 @@ enum CommandId : int {
     ID_WINDOW_ARRANGE = 57649,
     ID_WINDOW_CASCADE = 57650,
     ID_WINDOW_TILE_HORZ = 57651,
+    // The grid windows listed in the "Fenêtre" menu: the first, the second...
+    ID_WINDOW_FIRST = 65280,
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
     ID_NEXT_PANE = 57680,

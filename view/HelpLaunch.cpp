@@ -9,6 +9,20 @@
 
 namespace verbal {
 
+std::string ShippedBrowserText(const std::string& installDir) {
+    // |installDir| is Windows-1252 text, as the settings keep it.
+    std::string dir = installDir;
+    while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+    // A folder named relative to the program's own means nothing to the user.
+    const std::string where = dir.empty() || dir[0] != '/' ? std::string() : " (" + dir + ")";
+    return W("Le programme est fourni avec son propre navigateur, helpview, qui n'a besoin "
+             "d'aucun autre logiciel. Pour le sélectionner, recherchez le fichier helpview qui "
+             "doit se trouver dans le répertoire où vous avez installé Verbaline 2000") +
+           where +
+           W(". POUR PLUS D'INFORMATIONS, LANCEZ L'AIDE À PARTIR DU MENU DES APPLICATIONS DE "
+             "VOTRE BUREAU.");
+}
+
 void CVerbalineView::OnHelpHtml() {
     OpenHtmlPage("aide.htm",
                  W("Le fichier aide.htm n'a pas été trouvé. Veuillez réinitialiser le programme."),
@@ -43,15 +57,14 @@ void CVerbalineView::OpenHtmlPage(const std::string& page, const std::string& mi
 
 void CVerbalineView::AskBrowserPath() {
     CBrowserPathData dlg;
-    dlg.m_strMessage = W(
-        "Le navigateur html n'a pas été trouvé. Veuillez fournir le chemin d'accès au navigateur "
-        "html que vous voulez utiliser pour naviguer dans l'aide de Verbaline 2000 ou vous "
-        "connecter au site. Vous pouvez utiliser tout programme capable de visualiser des "
-        "documents html. Le programme est fourni avec un navigateur utilisant Internet Explorer "
-        "en controle ActiveX. Celui-ci ne fonctionne donc que si Internet Explorer est installé "
-        "sur votre système. Pour le sélectionner recherchez le fichier helpview.exe qui doit se "
-        "trouver dans le répertoire où vous avez installé Verbaline 2000. POUR PLUS "
-        "D'INFORMATIONS LANCEZ L'AIDE A PARTIR DU MENU DEMARRER.");
+    dlg.m_strMessage =
+        W("Le navigateur html n'a pas été trouvé. Veuillez fournir le chemin d'accès au "
+          "navigateur html que vous voulez utiliser pour naviguer dans l'aide de Verbaline 2000 "
+          "ou vous connecter au site. Vous pouvez utiliser tout programme capable de visualiser "
+          "des documents html. ") +
+        ShippedBrowserText(m_settings.m_strInstallDir.rfind('/', 0) == 0
+                               ? m_settings.m_strInstallDir
+                               : ShownPath(m_strCurrentDir));
     // The dialog asks afresh: it does not show the path in force.
     dlg.m_strBrowserPath.clear();
     if (!SettingsDialogs().RunBrowserPath(this, dlg)) return;

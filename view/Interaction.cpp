@@ -38,6 +38,13 @@ void CVerbalineView::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void CVerbalineView::leaveEvent(QEvent* event) {
+    // The clue box belongs to the cell under the pointer: once the pointer
+    // has left the grid's window, nothing would close it any more.
+    DestroyDefinitionsBox();
+    QWidget::leaveEvent(event);
+}
+
 bool CVerbalineView::IsInGridArea(QPoint p) const {
     const int extent = m_pDocument->GridSize() * m_settings.m_nCellSize;
     return p.x() > m_ptOrigin.x && p.x() < m_ptOrigin.x + extent && p.y() > m_ptOrigin.y &&
@@ -138,6 +145,8 @@ void CVerbalineView::OnRButtonDown(QPoint p) {
     m_ptHitCell = HitTestCell(p);
     const int column = m_ptHitCell.x;
     const int row = m_ptHitCell.y;
+    // A line between cells belongs to no cell: there is no clue to show.
+    if (column == kNoCell || row == kNoCell) return;
     CDefinitionsData& box = m_dlgDefinitions;
     box.m_nRow = row;
     box.m_nColumn = column;
@@ -211,7 +220,7 @@ void CVerbalineView::OnGridInfo() {
     if (!doc->GridReady()) {
         MessageBoxRequest request;
         request.text = W(
-            "Pour afficher les informations sur une grille, vous devez d'abord en ouvir une ou "
+            "Pour afficher les informations sur une grille, vous devez d'abord en ouvrir une ou "
             "en créer une nouvelle !");
         request.caption = W("Informations sur la grille :");
         request.owner = MsgOwner::View;

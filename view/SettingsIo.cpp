@@ -23,9 +23,28 @@ namespace verbal {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+bool g_bInstallationNoticeShown = false;
+
+// The files that make a folder an installation of the program.
+bool HoldsProgramData(const std::string& dir) {
+    if (dir.empty()) return false;
+    const fs::path folder(dir);
+    return FileCanBeRead((folder / "Standard.lex").string()) &&
+           FileCanBeRead((folder / "aide.htm").string());
+}
+
+bool SameFolder(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return fs::equivalent(fs::path(a), fs::path(b), error) && !error;
+}
+
+}  // namespace
+
 std::string SettingsResetMessage() {
     return W("Tous les paramètres de l'application ont été supprimés. Veuillez fermer "
-             "l'application puis redémarrer afin que de nouveaux paramètres soient recrées.");
+             "l'application puis redémarrer afin que de nouveaux paramètres soient recréés.");
 }
 
 std::string CurrentDirectory() {
@@ -66,6 +85,65 @@ CViewSettings FirstRunSettings(const std::string& currentDir, std::string* notic
     return s;
 }
 
+void ForgetInstallationNotice() { g_bInstallationNoticeShown = false; }
+
+InstallationChoice ChooseInstallationFolder(const std::string& registryDir, bool besideProgram,
+                                            const std::string& programDir) {
+    std::error_code error;
+    const bool usable = !registryDir.empty() && fs::is_directory(fs::path(registryDir), error) &&
+                        access(registryDir.c_str(), X_OK) == 0;
+    const bool ownHoldsData = HoldsProgramData(programDir);
+    const std::string shownOwn = ShownPath(programDir);
+    const std::string shownRegistry = ShownPath(registryDir);
+    const std::string registryFile = ShownPath(RegistryFilePath().string());
+    const std::string remedy =
+        W(" Pour ne plus voir ce message, réinstallez le programme ou corrigez la valeur "
+          "DestinationPath du fichier ") + registryFile + ".";
+    if (usable && HoldsProgramData(registryDir)) {
+        if (besideProgram && ownHoldsData && !SameFolder(registryDir, programDir))
+            return {programDir,
+                    W("Le fichier ") + registryFile + W(" désigne un autre dossier d'installation (") +
+                        shownRegistry + W(") que celui où se trouve le programme (") + shownOwn +
+                        W(") : Verbaline 2000 utilise les fichiers de son propre dossier.") +
+                        remedy};
+        return {registryDir, std::string()};
+    }
+    if (registryDir.empty())
+        return {programDir, W("Verbaline 2000 utilise les fichiers du dossier où se trouve le "
+                              "programme (") + shownOwn + ")."};
+    if (!usable)
+        return {programDir, W("Le dossier d'installation que donne le registre (") + shownRegistry +
+                                W(") n'existe pas ou ne peut pas être ouvert. Verbaline 2000 "
+                                  "utilise à sa place le dossier où se trouve le programme (") +
+                                shownOwn + ")." + remedy};
+    if (ownHoldsData)
+        return {programDir, W("Le dossier d'installation que donne le registre (") + shownRegistry +
+                                W(") ne contient pas les fichiers de Verbaline 2000. Le programme "
+                                  "utilise ceux du dossier où il se trouve (") +
+                                shownOwn + ")." + remedy};
+    // Neither holds the data: the registry's folder is the one the user set.
+    return {registryDir, std::string()};
+}
+
+void MoveToInstallation(CViewSettings& settings, const std::string& installDir) {
+    const std::string& old = settings.m_strInstallDir;
+    if (old.empty() || old.rfind("./", 0) == 0) return;
+    const CViewSettings there = CViewSettings::FirstRun(Cp1252ToUtf8(old.substr(0, old.size() - 1)));
+    const CViewSettings here = CViewSettings::FirstRun(installDir);
+    if (there.m_strInstallDir == here.m_strInstallDir) return;
+    // Only what that installation put there by itself moves: a file the
+    // user chose keeps its place.
+    auto follow = [](std::string& path, const std::string& from, const std::string& to) {
+        if (path == from) path = to;
+    };
+    follow(settings.m_strDictionaryPath, there.m_strDictionaryPath, here.m_strDictionaryPath);
+    follow(settings.m_strDefinitionsPath, there.m_strDefinitionsPath, here.m_strDefinitionsPath);
+    follow(settings.m_strBrowserPath, there.m_strBrowserPath, here.m_strBrowserPath);
+    for (int i = 0; i < 6; ++i)
+        follow(settings.m_strSoundFile[i], there.m_strSoundFile[i], here.m_strSoundFile[i]);
+    settings.m_strInstallDir = here.m_strInstallDir;
+}
+
 int ShowSettingsMessage(QWidget* owner, const std::string& text, const std::string& caption) {
     MessageBoxRequest request;
     request.text = text;
@@ -78,13 +156,24 @@ int ShowSettingsMessage(QWidget* owner, const std::string& text, const std::stri
 
 namespace {
 
-// The installation directory from the registry becomes the current
-// directory; a missing key or value is told, and the program goes on.
+// The installation directory becomes the current directory: the registry's,
+// or the program's own when the registry's cannot serve. A missing key or
+// value is told each time, as before; the change of folder once a run.
 std::string ReadInstallationIntoCurrentDirectory(QWidget* owner) {
     std::string dir;
     const RegistryRead result = ReadDestinationPath(dir);
     if (result != RegistryRead::Ok) ShowSettingsMessage(owner, RegistryFailureMessage(result), "");
-    return dir;
+    const fs::path programDir = ProgramDirectory();
+    const bool besideProgram = SameFolder(RegistryFilePath().parent_path().string(),
+                                          programDir.string()) &&
+                               RegistryFilePath().filename() == "registry.ini";
+    const InstallationChoice choice =
+        ChooseInstallationFolder(dir, besideProgram, programDir.string());
+    if (!choice.notice.empty() && !g_bInstallationNoticeShown) {
+        g_bInstallationNoticeShown = true;
+        ShowSettingsMessage(owner, choice.notice, "");
+    }
+    return choice.dir;
 }
 
 std::string SettingsPathText() { return ShownPath(SettingsFilePath().string()); }
@@ -119,7 +208,8 @@ bool WriteAll(int fd, const std::string& bytes) {
 }  // namespace
 
 void CVerbalineView::PreCreateWindow() {
-    SetCurrentDirectory(ReadInstallationIntoCurrentDirectory(this));
+    if (!SetCurrentDirectory(ReadInstallationIntoCurrentDirectory(this)))
+        SetCurrentDirectory(ProgramDirectory().string());
     m_bFirstRun = false;
     m_ptDefaultOrigin = CPoint{80, 60};
     m_bMoveMode = false;
@@ -146,6 +236,9 @@ void CVerbalineView::ReadSettings() {
     CViewSettings settings = bytes.size() < kSettingsFileSize ? FirstRunSettings(m_strCurrentDir)
                                                               : m_settings;
     DecodeSettings(bytes, settings);
+    // Written by the program of another folder (a build folder copied or
+    // moved): this one uses its own files.
+    MoveToInstallation(settings, m_strCurrentDir);
     m_settings = settings;
 }
 
@@ -171,8 +264,10 @@ void CVerbalineView::WriteSettings() {
 }
 
 void CVerbalineView::CreateDefaultSettings() {
-    const std::string dir = ReadInstallationIntoCurrentDirectory(this);
-    if (!SetCurrentDirectory(dir)) ShowSettingsMessage(this, "SetCurrentDirectory failed", "");
+    // The folder chosen is one that exists; should it vanish meanwhile, the
+    // program's own folder serves.
+    if (!SetCurrentDirectory(ReadInstallationIntoCurrentDirectory(this)))
+        SetCurrentDirectory(ProgramDirectory().string());
     m_strCurrentDir = CurrentDirectory();
     std::string notice;
     m_settings = FirstRunSettings(m_strCurrentDir, &notice);
@@ -193,8 +288,8 @@ void CVerbalineView::CreateDefaultSettings() {
     }
     if (!written) {
         // The values in memory serve until the program ends.
-        ShowSettingsMessage(this, W("Problème au cours de la céation d'un fichier..."),
-                            W("PARAMETRES D'INITIALISTION"));
+        ShowSettingsMessage(this, W("Problème au cours de la création d'un fichier..."),
+                            W("PARAMETRES D'INITIALISATION"));
         return;
     }
     ReadSettings();

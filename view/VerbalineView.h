@@ -97,6 +97,8 @@ public:
     void OnLButtonUp();
     void OnMouseMove(QPoint p, bool onlyLeftButton);
     void OnRButtonDown(QPoint p);
+    // Closes the clue box, if it is shown.
+    void DestroyDefinitionsBox();
     void OnViewRefresh();
     void OnViewMove();
     void OnGridInfo();
@@ -140,6 +142,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     void ComputeFrame(int cells);
@@ -151,7 +154,6 @@ private:
     void BuildCommandMap();
     void SetCursorState(int state);
     void PlayViewSound(int number);  // 1..6
-    void DestroyDefinitionsBox();
 
     CVerbalineDoc* m_pDocument;
     CCommandMap m_commands;

@@ -4,7 +4,8 @@
 # show at once.
 #
 # In: CMAKE_INSTALL_PREFIX, VERBAL_DESKTOP_DIR (this folder), VERBAL_APP_ID,
-# VERBAL_BINDIR (where verbal is linked, in the prefix), $ENV{DESTDIR}.
+# VERBAL_BINDIR (where verbal is linked, in the prefix), VERBAL_INSTALL_DIR
+# (where the programs and their data are, in the prefix), $ENV{DESTDIR}.
 
 get_filename_component(prefix "${CMAKE_INSTALL_PREFIX}" ABSOLUTE)
 set(staged "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
@@ -14,11 +15,18 @@ set(staged "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
 # characters " ` $ \ are escaped, every backslash is doubled once more
 # because the whole value is a string of the desktop file, and % is written
 # %% so as not to be read as a field code.
+function(quote_exec_argument out value)
+  string(REGEX REPLACE "([\"`$\\\\])" "\\\\\\1" quoted "${value}")
+  string(REPLACE "\\" "\\\\" quoted "${quoted}")
+  string(REPLACE "%" "%%" quoted "${quoted}")
+  set(${out} "\"${quoted}\"" PARENT_SCOPE)
+endfunction()
 set(program "${prefix}/${VERBAL_BINDIR}/verbal")
-string(REGEX REPLACE "([\"`$\\\\])" "\\\\\\1" quoted "${program}")
-string(REPLACE "\\" "\\\\" quoted "${quoted}")
-string(REPLACE "%" "%%" quoted "${quoted}")
-set(VERBAL_DESKTOP_EXEC "\"${quoted}\"")
+quote_exec_argument(VERBAL_DESKTOP_EXEC "${program}")
+# The menu entry's second action: the help pages in the help browser.
+quote_exec_argument(help_browser "${prefix}/${VERBAL_INSTALL_DIR}/helpview")
+quote_exec_argument(help_page "${prefix}/${VERBAL_INSTALL_DIR}/aide.htm")
+set(VERBAL_DESKTOP_HELP_EXEC "${help_browser} ${help_page}")
 string(REPLACE "\\" "\\\\" VERBAL_DESKTOP_TRY_EXEC "${program}")
 set(entry "${staged}/share/applications/${VERBAL_APP_ID}.desktop")
 message(STATUS "Installing: ${entry}")

@@ -89,14 +89,14 @@ TEST(CliGenerate, AMissingDictionaryIsReportedWithItsMessage) {
     // Without --dict the shipped dictionary beside the program is used.
     const Result r = RunCli({"generate", "--size", "6"}, dir.Path());
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("Le fichier contenant les definitions de ce dictionnaire n'existe pas"),
+    EXPECT_NE(r.err.find("Le fichier contenant les définitions de ce dictionnaire n'existe pas"),
               std::string::npos);
     EXPECT_NE(r.err.find(dir.Path() + "/Standard.dex"), std::string::npos);
 
     WriteFile(dir.File("Standard.dex"), "x");
     const Result r2 = RunCli({"generate", "--size", "6"}, dir.Path());
     EXPECT_EQ(r2.status, 1);
-    EXPECT_NE(r2.err.find("Erreur d'ouverture de fichier!"), std::string::npos);
+    EXPECT_NE(r2.err.find("Erreur d'ouverture de fichier !"), std::string::npos);
     EXPECT_EQ(r2.out, "");
 }
 

@@ -133,8 +133,8 @@ TEST_F(CalculerTest, AMissingDefinitionsFileIsRefusedBeforeAnyComputation) {
     };
     doc->OnCalculer();
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text,
-              "Le fichier contenant les definitions de ce dictionnaire n'existe pas. Choisissez "
+    EXPECT_EQ(Cp1252ToUtf8(host.messages[0].text),
+              "Le fichier contenant les définitions de ce dictionnaire n'existe pas. Choisissez "
               "un autre dictionnaire.");
     EXPECT_EQ(host.messages[0].caption, "Verbaline 2000");
     EXPECT_EQ(host.messages[0].icon, MsgIcon::Exclamation);

@@ -240,7 +240,7 @@ TEST(Generator, AMissingDictionaryShowsOneBoxAndLeavesNothingOnScreen) {
     EXPECT_FALSE(doc->DictionaryOpened());
     EXPECT_EQ(host.Names(), (std::vector<std::string>{"BeginWaitCursor", "MessageBox",
                                                       "EndWaitCursor", "DestroyStopBox"}));
-    EXPECT_EQ(host.Captions(), std::vector<std::string>{"Erreur d'ouverture de fichier!"});
+    EXPECT_EQ(host.Captions(), std::vector<std::string>{"Erreur d'ouverture de fichier !"});
     EXPECT_EQ(host.messages[0].icon, MsgIcon::Stop);
     EXPECT_EQ(host.waitCursorDepth, 0);
     EXPECT_FALSE(doc->IsComputing());
@@ -315,7 +315,7 @@ TEST(Generator, WordsWithoutADefinitionGetAWarningAndOneBoxPerGrid) {
             }
     EXPECT_GT(longWords, 1);
     ASSERT_EQ(host.messages.size(), 1u) << "once per grid, not once per word";
-    EXPECT_EQ(host.Captions()[0], "Erreur au cours de la recherche d'une définitions !");
+    EXPECT_EQ(host.Captions()[0], "Erreur au cours de la recherche d'une définition !");
     EXPECT_EQ(host.messages[0].icon, MsgIcon::None);
     EXPECT_EQ(host.messages[0].owner, MsgOwner::View);
     // The grid-ready sound comes after the last box.
@@ -330,7 +330,7 @@ TEST(Generator, AMissingDefinitionsFileOffersRetryThenLeavesTheCluesEmpty) {
     host.messageAnswers = {IDRETRY, IDCANCEL};
     auto doc = Computed(host, dir.File("Petit.lex"), 6, 0);
     ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[0].text, "Erreur d'ouverture du fichier de definitions.");
+    EXPECT_EQ(Cp1252ToUtf8(host.messages[0].text), "Erreur d'ouverture du fichier de définitions.");
     EXPECT_EQ(host.messages[0].caption, "Verbaline 2000");
     EXPECT_EQ(host.messages[0].buttons, MsgButtons::RetryCancel);
     EXPECT_EQ(host.messages[0].owner, MsgOwner::App);

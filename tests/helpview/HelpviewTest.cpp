@@ -317,7 +317,7 @@ TEST_F(Helpview, StartsOnTheInformationPageWithoutArgument) {
                                ID_FILE_CLOSE}));
     EXPECT_EQ(frame->ToolBar()->iconSize(), QSize(64, 64));
     EXPECT_EQ(frame->Action(ID_NAV_SITE)->toolTip(),
-              QStringLiteral("Connection vers: https://verbaline.example.org/"));
+              QStringLiteral("Connexion vers: https://verbaline.example.org/"));
 }
 
 TEST_F(Helpview, StartsOnTheFileOfTheCommandLine) {
@@ -445,6 +445,39 @@ TEST_F(Helpview, WebAddressesGoToTheDesktopBrowser) {
     view->Navigate2(QUrl::fromLocalFile(other).toString());
     EXPECT_EQ(Shown(*view), other);
     EXPECT_EQ(opened.size(), 2);
+}
+
+QStringList g_consoleMessages;
+
+// With no browser on the desktop, the status bar says so and the console
+// stays quiet.
+TEST_F(Helpview, NoDesktopBrowserIsToldInTheStatusBarOnly) {
+    const QString dir = MakeDir(QStringLiteral("install"));
+    WritePage(dir, QStringLiteral("defaut.htm"));
+    CHelpviewDoc doc;
+    auto view = StartView(dir, doc);
+
+    // No program to hand addresses to: an empty PATH and no browser named.
+    const QByteArray path = qgetenv("PATH");
+    const QByteArray browser = qgetenv("BROWSER");
+    const QByteArray defaultBrowser = qgetenv("DEFAULT_BROWSER");
+    qputenv("PATH", QFile::encodeName(dir));
+    qunsetenv("BROWSER");
+    qunsetenv("DEFAULT_BROWSER");
+    g_consoleMessages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) {
+            g_consoleMessages.append(text);
+        });
+    // A scheme that no test handler takes reaches the desktop's services.
+    emit view->anchorClicked(QUrl(QStringLiteral("gopher://exemple.fr/")));
+    qInstallMessageHandler(previous);
+    qputenv("PATH", path);
+    if (!browser.isNull()) qputenv("BROWSER", browser);
+    if (!defaultBrowser.isNull()) qputenv("DEFAULT_BROWSER", defaultBrowser);
+
+    EXPECT_TRUE(g_consoleMessages.isEmpty()) << qPrintable(g_consoleMessages.join('\n'));
+    EXPECT_EQ(m_strStatus, QStringLiteral("Aucun programme du bureau n'a pu ouvrir gopher://exemple.fr/"));
 }
 
 TEST_F(Helpview, MissingPageIsExplainedAndKeepsTheHistory) {

@@ -84,6 +84,9 @@ if [ "$gui" = ON ]; then
     check_line "$desktop" "Exec=\"$prefix/bin/verbal\" %f"
     check_line "$desktop" "MimeType=application/x-verbaline-grille;"
     check_line "$desktop" "Icon=$app_id"
+    # The help is in the menu too, as the entry's second action.
+    check_line "$desktop" "Actions=aide;"
+    check_line "$desktop" "Exec=\"$prefix/lib/verbal/helpview\" \"$prefix/lib/verbal/aide.htm\""
   fi
   mime="$prefix/share/mime/packages/verbaline-grille.xml"
   check_file "$mime"

@@ -39,12 +39,12 @@ TEST(Installation, AMissingKeyAndAMissingValueAreToldApart) {
     EXPECT_EQ(ReadDestinationPath(bytes), RegistryRead::NoKey);
     EXPECT_EQ(bytes, "");
     EXPECT_EQ(Cp1252ToUtf8(RegistryFailureMessage(RegistryRead::NoKey)),
-              "Une entrée du registre n'a pas été trouvée . Réinstallez le programme.");
+              "Une entrée du registre n'a pas été trouvée. Réinstallez le programme.");
 
     WriteFile(dir / "registry.ini", std::string(kSetupKey) + "Autre=/x\n");
     EXPECT_EQ(ReadDestinationPath(bytes), RegistryRead::NoValue);
     EXPECT_EQ(Cp1252ToUtf8(RegistryFailureMessage(RegistryRead::NoValue)),
-              "Une valeur du registre n'a pas été trouvée . Réinstallez le programme.");
+              "Une valeur du registre n'a pas été trouvée. Réinstallez le programme.");
     EXPECT_EQ(RegistryFailureMessage(RegistryRead::Ok), "");
 }
 

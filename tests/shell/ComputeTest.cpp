@@ -166,7 +166,7 @@ TEST_F(Compute, MissingDefinitionsFileIsReportedAndTheChoiceKept) {
     ASSERT_EQ(dialogs.size(), 2u);
     EXPECT_EQ(dialogs[1].title, "Verbaline 2000");
     EXPECT_EQ(dialogs[1].text,
-              "Le fichier contenant les definitions de ce dictionnaire n'existe pas. "
+              "Le fichier contenant les définitions de ce dictionnaire n'existe pas. "
               "Choisissez un autre dictionnaire.");
     EXPECT_TRUE(dialogs[1].enabled);
     EXPECT_EQ(Doc()->GridSize(), 10);

@@ -60,7 +60,8 @@ TEST_F(Files, SavedGridComesBackFromTheRecentListWithEveryLetter) {
     EXPECT_EQ(proposedNames, (std::vector<QString>{"GrilleNr1"}));
     EXPECT_FALSE(Doc()->IsModified());
     EXPECT_EQ(Child()->Title(), "lundi.vbg");
-    EXPECT_EQ(frame->windowTitle(), "Verbaline 2000 - [lundi.vbg]");
+    Settle();
+    EXPECT_EQ(ShownTitle(), "Verbaline 2000 - [lundi.vbg]");
     EXPECT_EQ(Child()->PathName(), QFileInfo(path).canonicalFilePath());
     EXPECT_EQ(app->RecentFiles().Files(), QStringList({Child()->PathName()}));
 

@@ -32,9 +32,9 @@ QStringList Titles(const QList<QMenu*>& menus) {
 TEST_F(ShellTest, StartsWithOneMaximisedEmptyGridWindow) {
     ASSERT_EQ(frame->Children().size(), 1);
     EXPECT_EQ(Child()->Title(), "GrilleNr1");
-    EXPECT_EQ(Child()->windowTitle(), "GrilleNr1");
+    EXPECT_EQ(Child()->windowTitle(), "GrilleNr1[*]");
     EXPECT_TRUE(Child()->isMaximized());
-    EXPECT_EQ(frame->windowTitle(), "Verbaline 2000 - [GrilleNr1]");
+    EXPECT_EQ(ShownTitle(), "Verbaline 2000 - [GrilleNr1]");
     EXPECT_EQ(frame->size(), QSize(700, 550));
     EXPECT_FALSE(Doc()->GridReady());
     EXPECT_EQ(Doc()->GridSize(), 6);
@@ -47,7 +47,8 @@ TEST_F(ShellTest, NewWindowsAreNumberedAndBecomeActive) {
     ASSERT_EQ(frame->Children().size(), 3);
     EXPECT_EQ(Child()->Title(), "GrilleNr3");
     EXPECT_TRUE(Child()->isMaximized());
-    EXPECT_EQ(frame->windowTitle(), "Verbaline 2000 - [GrilleNr3]");
+    Settle();
+    EXPECT_EQ(ShownTitle(), "Verbaline 2000 - [GrilleNr3]");
 }
 
 TEST_F(ShellTest, GridMenusHoldEveryItemInOrder) {
@@ -58,15 +59,16 @@ TEST_F(ShellTest, GridMenusHoldEveryItemInOrder) {
     EXPECT_EQ(Items(menus[0]),
               QStringList({"&Nouveau\tCtrl+N|57600", "&Ouvrir...\tCtrl+O|57601", "&Fermer|57602",
                            "&Enregistrer\tCtrl+S|57603", "En&registrer sous...|57604", "-",
-                           "&Connection au site|32791", "-", "Fichier récent|57616", "-",
+                           "&Connexion au site|32791", "-", "Fichier récent|57616", "-",
                            "&Quitter|57665"}));
     EXPECT_EQ(Items(menus[1]),
               QStringList({"&Barre d'outils|59392", "Barre d'é&tat|59393", "&Préférences|32771",
                            "&Actualiser|32774", "&Déplacement|32775", "&Grille Info.|32776"}));
     EXPECT_EQ(Items(menus[2]), QStringList({"&Cascade|57650", "&Mosaïque|57651",
-                                            "&Réorganiser les icônes|57649"}));
+                                            "&Réorganiser les icônes|57649", "-",
+                                            "&1 GrilleNr1|65280"}));
     EXPECT_EQ(Items(menus[3]), QStringList({"A&ide html de Verbaline 2000|32785",
-                                            "&A propos de Verbaline 2000...|57664"}));
+                                            "&À propos de Verbaline 2000...|57664"}));
     EXPECT_EQ(Items(menus[4]), QStringList({"&Calculer|32777", "&Effacer|32778",
                                             "&Solution|32779", "&Informations|32790"}));
 }
@@ -76,13 +78,13 @@ TEST_F(ShellTest, WithoutGridWindowTheShortMenusAreShown) {
     Settle();
     ASSERT_TRUE(frame->Children().isEmpty());
     EXPECT_FALSE(frame->ShowsGridMenus());
-    EXPECT_EQ(frame->windowTitle(), "Verbaline 2000");
+    EXPECT_EQ(ShownTitle(), "Verbaline 2000");
     const QList<QMenu*> menus = frame->CurrentMenus();
     EXPECT_EQ(Titles(menus), QStringList({"&Fichier", "&Affichage", "&?"}));
     EXPECT_EQ(Items(menus[0]),
               QStringList({"&Nouveau\tCtrl+N|57600", "&Ouvrir...\tCtrl+O|57601", "-",
                            "Fichier récent|57616", "-", "&Quitter|57665"}));
-    EXPECT_EQ(Items(menus[2]), QStringList({"&A propos de Verbaline...|57664"}));
+    EXPECT_EQ(Items(menus[2]), QStringList({"&À propos de Verbaline...|57664"}));
     EXPECT_EQ(frame->menuBar()->actions().size(), 3);
     // Grid commands reach nobody now.
     EXPECT_FALSE(frame->CommandState(ID_GRID_COMPUTE).m_bEnabled);

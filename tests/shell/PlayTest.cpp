@@ -258,7 +258,7 @@ TEST_F(Play, EffacerAsksFirstAndErasesOnlyOnOui) {
     frame->RouteCommand(ID_GRID_ERASE);  // "NON"
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].className, "verbal::shell::CEraseConfirmDlg");
-    EXPECT_EQ(dialogs[0].title, "Effacage de la grille");
+    EXPECT_EQ(dialogs[0].title, "Effaçage de la grille");
     EXPECT_EQ(PlayerRows(*Doc()), before);
     EXPECT_TRUE(sounds.empty());
 

@@ -126,7 +126,7 @@ TEST_F(SettingsShell, DictionaryBrowsingStartsInTheInstallationDirectory) {
     EXPECT_EQ(directory, "");
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].text,
-              "Une entrée du registre n'a pas été trouvée . Réinstallez le programme.");
+              "Une entrée du registre n'a pas été trouvée. Réinstallez le programme.");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QSettings>
+#include <QWindow>
 #include <functional>
 #include <memory>
 #include <string>
@@ -95,6 +96,11 @@ protected:
     }
 
     shell::CChildFrame* Child() const { return frame->ActiveChild(); }
+    // The main window's title as the window system shows it (the modified
+    // mark in place).
+    QString ShownTitle() const {
+        return frame->windowHandle() ? frame->windowHandle()->title() : QString();
+    }
     CVerbalineDoc* Doc() const { return Child()->GetDocument(); }
     CVerbalineView* View() const { return Child()->GetView(); }
 

@@ -10,6 +10,7 @@
 
 #include "ConfirmDlg.h"
 #include "DialogUnits.h"
+#include "HelpTextDlg.h"
 #include "MessageBox.h"
 #include "Modal.h"
 #include "SmallDialogs.h"
@@ -93,7 +94,7 @@ TEST(SolutionChoice, ButtonsChooseAndCancelKeepsThePresetChoice) {
         EXPECT_EQ(dlg.result(), QDialog::Accepted);
     }
     CSolutionDlg dlg;
-    EXPECT_EQ(dlg.ItemText(CSolutionDlg::IDC_MARK), "Afficher  les erreurs");
+    EXPECT_EQ(dlg.ItemText(CSolutionDlg::IDC_MARK), "Afficher les erreurs");
     EXPECT_EQ(dlg.ItemText(CSolutionDlg::IDC_REVEAL), "Afficher la solution complète ");
     EXPECT_EQ(dlg.GetDlgItem(CSolutionDlg::IDC_CANCEL)->geometry().bottom() + 1,
               Units().Y(55));
@@ -199,9 +200,26 @@ TEST(Confirmations, EnterAnswersOuiWhichStandsOnTheRight) {
         QTest::keyClick(dlg, Qt::Key_Return);
         EXPECT_EQ(dlg->result(), QDialog::Accepted);
     }
-    EXPECT_EQ(erase.windowTitle(), "Effacage de la grille");
+    EXPECT_EQ(erase.windowTitle(), "Effaçage de la grille");
     EXPECT_TRUE(erase.findChild<QLabel*>()->text().startsWith(
         "ATTENTION ! Cette fonction va effacer toutes les cases"));
+}
+
+TEST(HelpTextBox, EnterInTheTextClosesItAsItsDefaultButtonDoes) {
+    CHelpTextDlg dlg;
+    dlg.m_strText = "Une ligne.\r\nUne autre.";
+    dlg.OnInitDialog();
+    dlg.show();
+    // The key goes where the keyboard is: the text box, which has the focus.
+    QTest::keyClick(dlg.TextBox(), Qt::Key_Return);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(dlg.TextBox()->toPlainText(), "Une ligne.\nUne autre.");
+
+    dlg.setResult(QDialog::Rejected);
+    dlg.show();
+    QTest::keyClick(dlg.TextBox(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
 }
 
 TEST(VictoryDialog, BannerAndCongratulations) {

@@ -89,6 +89,17 @@ TEST_F(HelpLaunch, AMissingBrowserAsksForAnotherAndSavesIt) {
                                               "fournir le chemin d'accès",
                                               0),
                   0u);
+        // What is true on this system: the shipped browser and where it is.
+        const std::string& text = dialogs.calls[0].text;
+        EXPECT_NE(text.find("son propre navigateur, helpview, qui n'a besoin d'aucun autre "
+                            "logiciel. Pour le sélectionner, recherchez le fichier helpview qui "
+                            "doit se trouver dans le répertoire où vous avez installé Verbaline "
+                            "2000 (" + m_dir.File("Verbaline 2000") + "). POUR PLUS "
+                            "D'INFORMATIONS, LANCEZ L'AIDE À PARTIR DU MENU DES APPLICATIONS DE "
+                            "VOTRE BUREAU."),
+                  std::string::npos) << text;
+        for (const char* windowsOnly : {"Internet Explorer", "ActiveX", ".exe", "DEMAR"})
+            EXPECT_EQ(text.find(windowsOnly), std::string::npos) << windowsOnly;
         EXPECT_EQ(dialogs.calls[0].caption, "");  // the dialog starts with an empty path
         EXPECT_EQ(view->m_settings.m_strBrowserPath, missing);  // cancelled
     }

@@ -270,7 +270,7 @@ TEST_F(ViewPlay, RightClickFillsTheDefinitionsBoxFromTheClues) {
                                  "CreateBox"}));
 }
 
-TEST_F(ViewPlay, BlackSquareAtTheEndOfARowAndLatticeLinesGiveTheMessage) {
+TEST_F(ViewPlay, BlackSquareAtTheEndOfARowGivesTheMessageAndLatticeLinesNothing) {
     const QString missed = QStringLiteral("Vous avez mal pointé la case !");
     Click(Centre(1, 6), Qt::RightButton);
     const CDefinitionsData& end = host.boxes.back();
@@ -279,18 +279,15 @@ TEST_F(ViewPlay, BlackSquareAtTheEndOfARowAndLatticeLinesGiveTheMessage) {
     EXPECT_EQ(end.m_nVertWord, 1);  // the word below it
     EXPECT_EQ(end.m_strVertClue, "V6.1");
 
+    // A line between cells belongs to no cell: the box goes, none comes.
     Click(QPoint(80 + 50, 60 + 60), Qt::RightButton);
-    const CDefinitionsData& line = host.boxes.back();
-    EXPECT_EQ(line.m_nRow, 21);
-    EXPECT_EQ(line.m_nColumn, 21);
-    EXPECT_EQ(line.m_nHorizWord, 0);
-    EXPECT_EQ(line.m_nVertWord, 0);
-    EXPECT_EQ(line.m_strHorizClue, missed);
-    EXPECT_EQ(line.m_strVertClue, missed);
+    EXPECT_EQ(host.boxes.size(), 1u);
+    EXPECT_FALSE(view->m_bDefBoxShown);
+    EXPECT_EQ(host.calls, (Calls{"CreateBox", "DestroyBox"}));
 
     // Outside the cells, no box.
     Click(QPoint(30, 30), Qt::RightButton);
-    EXPECT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes.size(), 1u);
 }
 
 TEST_F(ViewPlay, PointerLeavingTheCellsClosesTheBoxAndComingBackHidesTheSolution) {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "FakeSettingsDialogs.h"
+#include "Paths.h"
 #include "SettingsFile.h"
 #include "SettingsIo.h"
 #include "SettingsSandbox.h"
@@ -18,15 +19,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char kNoKey[] = "Une entrée du registre n'a pas été trouvée . Réinstallez le programme.";
-const char kNoValue[] = "Une valeur du registre n'a pas été trouvée . Réinstallez le programme.";
+const char kNoKey[] = "Une entrée du registre n'a pas été trouvée. Réinstallez le programme.";
+const char kNoValue[] = "Une valeur du registre n'a pas été trouvée. Réinstallez le programme.";
 const char kReset[] =
     "Tous les paramètres de l'application ont été supprimés. Veuillez fermer l'application puis "
-    "redémarrer afin que de nouveaux paramètres soient recrées.";
+    "redémarrer afin que de nouveaux paramètres soient recréés.";
 
 class ViewSettingsFile : public ::testing::Test {
 protected:
-    ViewSettingsFile() : m_install(fs::canonical(VERBAL_TEST_INSTALL_DIR).string()) {}
+    ViewSettingsFile() : m_install(fs::canonical(VERBAL_TEST_INSTALL_DIR).string()) {
+        ForgetInstallationNotice();
+    }
 
     std::unique_ptr<CVerbalineView> MakeView() {
         auto view = std::make_unique<CVerbalineView>(m_doc.get());
@@ -166,7 +169,9 @@ TEST_F(ViewSettingsFile, AnExistingFileIsReadAndLeftAlone) {
     auto view = MakeView();
     EXPECT_EQ(view->m_settings.m_nCellSize, 35);
     EXPECT_EQ(view->m_settings.m_strSoundFile[4], "Aucun");
-    EXPECT_EQ(view->m_settings.m_strDictionaryPath, "/ailleurs/Standard.lex");
+    // Written by the program of another folder: this installation's own
+    // dictionary serves, and the file is not rewritten for that.
+    EXPECT_EQ(view->m_settings.m_strDictionaryPath, m_install + "/Standard.lex");
     EXPECT_EQ(FileBytes(), bytes);
     EXPECT_TRUE(dialogs.calls.empty());
     // The grid is drawn with what was read.
@@ -195,13 +200,17 @@ TEST_F(ViewSettingsFile, AShortOrDamagedFileKeepsTheDefaults) {
 }
 
 TEST_F(ViewSettingsFile, MissingRegistryKeyOrValueIsToldAndStartUpGoesOn) {
-    const fs::path before = fs::current_path();
     sandbox.WriteRegistry("; rien\n");
     auto view = MakeView();
     // Start-up, then the first run reads the registry again.
+    // The program's own folder serves, and the user hears it once.
+    const std::string own = ProgramDirectory().string();
     EXPECT_EQ(dialogs.Messages(),
-              (std::vector<std::string>{kNoKey, kNoKey, "SetCurrentDirectory failed"}));
-    EXPECT_EQ(fs::current_path(), before);
+              (std::vector<std::string>{kNoKey,
+                                        "Verbaline 2000 utilise les fichiers du dossier où se "
+                                        "trouve le programme (" + own + ").",
+                                        kNoKey}));
+    EXPECT_EQ(fs::current_path(), fs::path(own));
     EXPECT_TRUE(FileExists());
 
     dialogs.calls.clear();
@@ -210,13 +219,102 @@ TEST_F(ViewSettingsFile, MissingRegistryKeyOrValueIsToldAndStartUpGoesOn) {
     EXPECT_EQ(dialogs.Messages(), (std::vector<std::string>{kNoValue}));
 }
 
+// The registry names a folder that is not there (a build folder moved away):
+// a French message says what is wrong and what to do, and the program's own
+// folder serves, for the settings too.
+TEST_F(ViewSettingsFile, AMissingInstallationFolderFallsBackToTheProgramsOwn) {
+    const std::string gone = sandbox.Dir() + "/parti";
+    sandbox.WriteInstallDir(gone);
+    auto view = MakeView();
+    const std::string own = ProgramDirectory().string();
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    const std::string text = dialogs.Messages()[0];
+    EXPECT_EQ(text.rfind("Le dossier d'installation que donne le registre (" + gone +
+                             ") n'existe pas ou ne peut pas être ouvert. Verbaline 2000 utilise "
+                             "à sa place le dossier où se trouve le programme (" + own + "). "
+                             "Pour ne plus voir ce message, réinstallez le programme ou corrigez "
+                             "la valeur DestinationPath du fichier " + sandbox.RegistryFile() + ".",
+                         0),
+              0u)
+        << text;
+    EXPECT_EQ(dialogs.calls[0].caption, "");
+    EXPECT_EQ(view->m_strCurrentDir, own);
+    EXPECT_EQ(Written().m_strInstallDir, own + "/");
+    // A second window in the same run does not say it again.
+    dialogs.calls.clear();
+    MakeView();
+    EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST(InstallationFolder, TheRegistrysServesUnlessItCannot) {
+    TempDir dir;
+    const std::string installed = dir.File("installe");
+    const std::string copy = dir.File("copie");
+    const std::string empty = dir.File("vide");
+    for (const std::string& folder : {installed, copy, empty}) fs::create_directories(folder);
+    for (const std::string& folder : {installed, copy}) {
+        WriteFile(folder + "/Standard.lex", "x");
+        WriteFile(folder + "/aide.htm", "x");
+    }
+    // An installation as installed: its own registry names it.
+    EXPECT_EQ(ChooseInstallationFolder(installed, true, installed).dir, installed);
+    EXPECT_EQ(ChooseInstallationFolder(installed, true, installed).notice, "");
+    // A registry named by the environment may point anywhere that holds
+    // the data.
+    EXPECT_EQ(ChooseInstallationFolder(installed, false, copy).dir, installed);
+    EXPECT_EQ(ChooseInstallationFolder(installed, false, copy).notice, "");
+    // A copied folder whose registry file names the original: its own data.
+    InstallationChoice copied = ChooseInstallationFolder(installed, true, copy);
+    EXPECT_EQ(copied.dir, copy);
+    EXPECT_NE(copied.notice.find(W("désigne un autre dossier d'installation (") + installed +
+                                 W(") que celui où se trouve le programme (") + copy + ")"),
+              std::string::npos);
+    // A moved folder: the old one is gone.
+    EXPECT_EQ(ChooseInstallationFolder(dir.File("parti"), true, copy).dir, copy);
+    // A folder without the data while the program's own has it.
+    InstallationChoice bare = ChooseInstallationFolder(empty, false, copy);
+    EXPECT_EQ(bare.dir, copy);
+    EXPECT_NE(bare.notice.find(W("ne contient pas les fichiers de Verbaline 2000")),
+              std::string::npos);
+    // Neither holds the data: the folder the user set stays.
+    EXPECT_EQ(ChooseInstallationFolder(empty, false, dir.File("ailleurs")).dir, empty);
+    EXPECT_EQ(ChooseInstallationFolder(empty, false, dir.File("ailleurs")).notice, "");
+    // A file where a folder should be cannot serve.
+    WriteFile(dir.File("fichier"), "x");
+    EXPECT_EQ(ChooseInstallationFolder(dir.File("fichier"), false, copy).dir, copy);
+}
+
+TEST(InstallationFolder, SettingsOfAnotherFolderTakeThisOnesFiles) {
+    CViewSettings s = CViewSettings::FirstRun("/ancien/out");
+    s.m_strSoundFile[1] = "/home/moi/sons/gong.wav";  // chosen by the user
+    s.m_strSoundFile[4] = "Aucun";
+    s.m_strBrowserPath = "/usr/bin/firefox";
+    MoveToInstallation(s, "/nouveau/out");
+    EXPECT_EQ(s.m_strInstallDir, "/nouveau/out/");
+    EXPECT_EQ(s.m_strDictionaryPath, "/nouveau/out/Standard.lex");
+    EXPECT_EQ(s.m_strDefinitionsPath, "/nouveau/out/Standard.dex");
+    EXPECT_EQ(s.m_strSoundFile[0], "/nouveau/out/zip.wav");
+    EXPECT_EQ(s.m_strSoundFile[1], "/home/moi/sons/gong.wav");
+    EXPECT_EQ(s.m_strSoundFile[4], "Aucun");
+    EXPECT_EQ(s.m_strBrowserPath, "/usr/bin/firefox");
+
+    CViewSettings helpview = CViewSettings::FirstRun("/ancien/out");
+    MoveToInstallation(helpview, "/nouveau/out");
+    EXPECT_EQ(helpview.m_strBrowserPath, "/nouveau/out/helpview");
+    // Settings of this very folder stay as they are.
+    CViewSettings same = CViewSettings::FirstRun("/nouveau/out");
+    same.m_strDictionaryPath = "/ancien/out/Standard.lex";
+    MoveToInstallation(same, "/nouveau/out");
+    EXPECT_EQ(same.m_strDictionaryPath, "/ancien/out/Standard.lex");
+}
+
 TEST_F(ViewSettingsFile, AFileThatCannotBeCreatedLeavesTheDefaultsInMemory) {
     // The configuration directory cannot be made: a file stands in its way.
     WriteFile(sandbox.Dir() + "/config", "");
     auto view = MakeView();
     ASSERT_EQ(dialogs.calls.size(), 1u);
-    EXPECT_EQ(dialogs.calls[0].text, "Problème au cours de la céation d'un fichier...");
-    EXPECT_EQ(dialogs.calls[0].caption, "PARAMETRES D'INITIALISTION");
+    EXPECT_EQ(dialogs.calls[0].text, "Problème au cours de la création d'un fichier...");
+    EXPECT_EQ(dialogs.calls[0].caption, "PARAMETRES D'INITIALISATION");
     EXPECT_EQ(view->m_settings.m_nCellSize, 25);
     EXPECT_EQ(view->m_settings.m_strSoundFile[0], m_install + "/zip.wav");
 }
@@ -317,7 +415,7 @@ TEST_F(ViewSettingsFile, AFifoInPlaceOfTheFileIsNeverWaitedOn) {
     ASSERT_EQ(mkfifo(sandbox.SettingsFile().c_str(), 0600), 0);
     auto view = MakeView();
     ASSERT_EQ(dialogs.calls.size(), 1u);
-    EXPECT_EQ(dialogs.calls[0].caption, "PARAMETRES D'INITIALISTION");
+    EXPECT_EQ(dialogs.calls[0].caption, "PARAMETRES D'INITIALISATION");
     EXPECT_EQ(view->m_settings.m_strSoundFile[0], m_install + "/zip.wav");
     dialogs.calls.clear();
     view->WriteSettings();

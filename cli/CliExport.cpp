@@ -15,9 +15,10 @@ namespace verbal::cli {
 namespace {
 
 // Text layout needs Qt's font database, hence an application; the command
-// line draws offscreen, display or not.
-void StartQt() {
-    if (QGuiApplication::instance()) return;
+// line draws offscreen, display or not. The application lives as long as
+// the exporter that started it, so that the fonts are released with it.
+std::unique_ptr<QGuiApplication> StartQt() {
+    if (QGuiApplication::instance()) return nullptr;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's notes about the session (no runtime directory...) are not the
     // user's business on a terminal; its errors still are.
@@ -28,8 +29,7 @@ void StartQt() {
     static int argc = 1;
     static char name[] = "verbal-cli";
     static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 std::string Utf8(const QString& text) { return Printable(text.toStdString()); }
@@ -37,6 +37,7 @@ std::string Utf8(const QString& text) { return Printable(text.toStdString()); }
 }  // namespace
 
 struct Exporter::Impl {
+    std::unique_ptr<QGuiApplication> app;
     ExportRequest request;
     int count = 1;
     std::vector<print::PrintJob> jobs;
@@ -50,7 +51,7 @@ Exporter::Exporter(const ExportRequest& request, int count) : d(std::make_unique
 Exporter::~Exporter() = default;
 
 bool Exporter::Add(const CVerbalineDoc& doc, int number, std::ostream& err) {
-    StartQt();
+    if (!d->app) d->app = StartQt();
     const QString problem = print::SheetProblem(doc);
     if (!problem.isEmpty()) {
         err << Utf8(problem) << "\n";
@@ -68,7 +69,7 @@ bool Exporter::Add(const CVerbalineDoc& doc, int number, std::ostream& err) {
 }
 
 bool Exporter::Write(std::ostream& out, std::ostream& err) {
-    StartQt();
+    if (!d->app) d->app = StartQt();
     const QPageSize paper = print::DefaultPageSize();
     auto write = [&](const ExportRequest::Target& target, int number, const QByteArray& bytes) {
         const std::string stored = NumberedPath(target.stored, number, d->count);

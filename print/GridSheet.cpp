@@ -6,8 +6,14 @@
 namespace verbal::print {
 namespace {
 
+// Text from a file, for pages and files other programs read: a control
+// character has no glyph, and would make an SVG file invalid XML; it is shown
+// as the replacement character.
 QString FromStored(const std::string& cp1252) {
-    return QString::fromStdString(Cp1252ToUtf8(cp1252));
+    QString text = QString::fromStdString(Cp1252ToUtf8(cp1252));
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control) c = QChar::ReplacementCharacter;
+    return text;
 }
 
 std::vector<SheetWord> LineWords(const CVerbalineDoc& doc, Direction direction) {

@@ -7,6 +7,7 @@
 #include "FileCommands.h"
 #include "Icons.h"
 #include "MessageBox.h"
+#include "PrintCommands.h"
 #include "QtDocumentHost.h"
 #include "QtViewHost.h"
 #include "VerbalineDoc.h"
@@ -62,6 +63,7 @@ void CChildFrame::BuildCommandMap() {
     m.On(ID_FILE_CLOSE, [this] { close(); });
     m.On(ID_FILE_SAVE, [this] { DoFileSave(); });
     m.On(ID_FILE_SAVE_AS, [this] { DoSave(true); });
+    AddPrintCommands(m, this, m_doc.get(), [this] { return m_strTitle; });
 }
 
 void CChildFrame::OnCalculer() {

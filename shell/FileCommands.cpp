@@ -117,6 +117,25 @@ QString AskSaveGridName(QWidget* owner, const QString& proposed) {
     return path;
 }
 
+QString AskSaveFileName(QWidget* owner, const QString& title, const QString& proposed,
+                        const QString& filter, const QString& suffix) {
+    QString path;
+    if (Hook()) {
+        path = Hook()(owner, true, proposed);
+    } else {
+        const QString start = QDir(LastFolder()).filePath(proposed);
+        QFileDialog dialog(owner, title, start,
+                           filter + QStringLiteral(";;Tous les fichiers (*)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(suffix);
+        dialog.selectFile(start);
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            path = dialog.selectedFiles().first();
+    }
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
+    return path;
+}
+
 void SetFileDialogHook(FileDialogHook hook) { Hook() = std::move(hook); }
 
 std::optional<std::string> EnginePath(QWidget*, const QString& path) {

@@ -18,6 +18,11 @@ namespace verbal::shell {
 QString AskOpenGridName(QWidget* owner);
 QString AskSaveGridName(QWidget* owner, const QString& proposed);
 QString WithGridExtension(const QString& path);
+// Asks for the name of another kind of file to write (|filter| as the file
+// dialog takes it, |suffix| added when the user gave none), in the folder of
+// the grids. Empty when cancelled.
+QString AskSaveFileName(QWidget* owner, const QString& title, const QString& proposed,
+                        const QString& filter, const QString& suffix);
 
 // Replaces the system's file dialogs: (owner, save?, proposed name) -> the
 // path chosen, empty for a cancel. Give an empty function to restore them.

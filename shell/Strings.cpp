@@ -20,6 +20,14 @@ QString CommandPrompt(int id) {
     case ID_FILE_SAVE: return QStringLiteral("Enregistre la grille de Verbaline active");
     case ID_FILE_SAVE_AS:
         return QStringLiteral("Enregistre la grille de Verbaline active sous un nouveau nom");
+    case ID_FILE_PRINT: return QStringLiteral("Imprime la grille active et ses définitions");
+    case ID_FILE_PRINT_PREVIEW:
+        return QStringLiteral("Affiche la page telle qu'elle sera imprimée");
+    case ID_FILE_EXPORT_PDF:
+        return QStringLiteral("Enregistre la page imprimable de la grille dans un fichier PDF");
+    case ID_FILE_EXPORT_IPUZ:
+        return QStringLiteral("Enregistre la grille au format ipuz, que lisent d'autres "
+                              "programmes de mots croisés");
     case ID_APP_ABOUT: return QStringLiteral("Affiche les informations sur le programme");
     case ID_APP_EXIT:
         return QStringLiteral(

@@ -50,7 +50,7 @@ for lib in libc6 libstdc++6 libsndfile1 libpulse0; do
   [[ ", $depends," == *", $lib "* ]] || fail "Depends sans $lib : $depends"
 done
 if [ "$VERBAL_HAVE_GUI" = ON ]; then
-  for lib in libqt6widgets6 libqt6gui6 libqt6svg6; do
+  for lib in libqt6widgets6 libqt6gui6 libqt6svg6 libqt6printsupport6; do
     [[ ", $depends," == *", $lib "* ]] || fail "Depends sans $lib : $depends"
   done
 fi

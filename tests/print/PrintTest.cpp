@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
+#include <QXmlStreamReader>
 
 #include "Documents.h"
 #include "Export.h"
@@ -163,6 +164,22 @@ TEST(PrintedPage, SvgIsTheSameDrawing) {
     EXPECT_TRUE(svg.contains("VERTICALEMENT"));
     EXPECT_TRUE(svg.contains("width=\"210.") && svg.contains("height=\"297."))
         << svg.left(600).toStdString();
+}
+
+TEST(PrintedPage, CluesFromStrangersStayText) {
+    const print::PrintJob job = Job(kSix, print::SolutionPlace::None, [](CGrid& grid) {
+        grid.m_astrClues[0][0] = "<svg onload=\"x\"> & ]]> \x01 <b>gras</b>";
+    });
+    const QByteArray svg = print::SvgBytes(job, QPageSize(QPageSize::A4));
+    QXmlStreamReader xml(svg);
+    QString text;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::Characters) text += xml.text();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("<b>gras</b>"))) << text.toStdString();
+    const QString pdf = PdfText(print::PdfBytes({job}, QPageSize(QPageSize::A4)));
+    if (pdf.isEmpty()) GTEST_SKIP() << "pdftotext absent (poppler-utils)";
+    EXPECT_TRUE(pdf.contains(QStringLiteral("<svg onload=\"x\"> & ]]>"))) << pdf.toStdString();
 }
 
 TEST(PrintRefusal, NoGridNoFile) {

@@ -59,6 +59,8 @@ TEST_F(ShellTest, GridMenusHoldEveryItemInOrder) {
     EXPECT_EQ(Items(menus[0]),
               QStringList({"&Nouveau\tCtrl+N|57600", "&Ouvrir...\tCtrl+O|57601", "&Fermer|57602",
                            "&Enregistrer\tCtrl+S|57603", "En&registrer sous...|57604", "-",
+                           "&Imprimer...\tCtrl+P|57607", "&Aperçu avant impression|57609",
+                           "Exporter en &PDF...|32820", "Exporter au format ip&uz...|32821", "-",
                            "&Connexion au site|32791", "-", "Fichier récent|57616", "-",
                            "&Quitter|57665"}));
     EXPECT_EQ(Items(menus[1]),

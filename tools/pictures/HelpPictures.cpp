@@ -2,6 +2,7 @@
 // shipped dictionary. The offscreen windows have no title bar; each dialog
 // gets a plain one drawn from its own title, so that the reader recognises
 // the window the text names.
+#include <QDate>
 #include <QDir>
 #include <QPainter>
 #include <QPushButton>
@@ -11,10 +12,13 @@
 
 #include "ChildFrame.h"
 #include "GeneratorBoxes.h"
+#include "GridSheet.h"
 #include "MainFrame.h"
 #include "NewGridDlg.h"
 #include "Pictures.h"
+#include "PageLayout.h"
 #include "PreferencesDlg.h"
+#include "PrintOptionsDlg.h"
 #include "QtViewHost.h"
 #include "SmallDialogs.h"
 #include "VerbalineDoc.h"
@@ -27,6 +31,12 @@ namespace {
 const std::vector<std::string> kGrid10 = {
     "FAT#ABBAYE", "IBIS#ERRE#", "NANA#TUTU#", "ASTICOTS#C", "NOEL#NA#TH",
     "CU#LE#LOUE", "IRRITAIS#V", "ODER#ISERE", "NIGAUDES#L", "SR#IRES#AU",
+};
+
+// verbal-cli generate --size 10 --quality 2 --seed 7: every word has a clue.
+const std::vector<std::string> kPageGrid = {
+    "RHO#ADAPTE", "AOUT#ENVOL", "INTACTE#RU", "SORGHO#AS#", "ORE#INOUI#",
+    "NASALES#OS", "NB#LIRE#NE", "ELFES#ROSI", "REIN#V#R#N", "ASTERIE#AG",
 };
 
 // Where the pictures claim the program is installed.
@@ -186,6 +196,36 @@ void TakeHelpPictures(const QString& dir) {
     };
     frame->RouteCommand(ID_VIEW_PREFERENCES);
     session.answer = nullptr;
+
+    // A printed page, its grid empty, as "Aperçu avant impression" shows
+    // it, and the page options asked first.
+    {
+        OpenGrid(session, kPageGrid, installDir + "/Standard.dex", "Standard", 2);
+        doc = session.Doc();
+        print::PageOptions options;
+        options.date = QDate(2026, 12, 8);
+        const print::GridSheet sheet = print::TakeSheet(*doc);
+        const print::SheetPages pages(sheet, options, QSizeF(210, 297));
+        const int width = 460;
+        const int height = width * 297 / 210;
+        QImage page(width + 4, height + 4, QImage::Format_RGB32);
+        page.fill(QColor(150, 150, 150));
+        QPainter painter(&page);
+        pages.Paint(painter, 0, QRectF(1, 1, width, height));
+        painter.end();
+        Save(page, dir, "page.png");
+        session.answer = [&](QDialog& d) {
+            auto* options = qobject_cast<shell::CPrintOptionsDlg*>(&d);
+            if (!options) return Session::DefaultAnswer(d);
+            options->show();
+            Settle(20);
+            Save(Framed(options, options->windowTitle()), dir, "mise-en-page.png");
+            options->hide();
+            return int(QDialog::Rejected);
+        };
+        frame->RouteCommand(ID_FILE_PRINT_PREVIEW);
+        session.answer = nullptr;
+    }
 }
 
 }  // namespace verbal::pictures

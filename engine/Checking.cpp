@@ -9,8 +9,10 @@ void CVerbalineDoc::OnEffacer() {
     if (m_pHost && m_pHost->RunEraseConfirm()) {
         PlayIfSet(m_settings.m_strSound[3]);
         SetModifiedFlag();
+        const CPlayerState before = PlayerState();
         m_grid.ClearPlayer();
         m_grid.CopyBlackSquares();
+        EndPlayerStep(before);
     }
     // Repainted whatever the answer.
     if (m_pHost) m_pHost->InvalidateAll(true);

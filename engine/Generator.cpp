@@ -42,6 +42,7 @@ int CVerbalineDoc::CheckDuplicates() const { return m_grid.CheckDuplicates(); }
 void CVerbalineDoc::ResetGrid() {
     m_grid.ResetGrid();
     m_bShowSolution = false;
+    NewGridHeld();
 }
 
 CVerbalineDoc::Before CVerbalineDoc::TakeBefore() const {

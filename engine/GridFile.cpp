@@ -143,7 +143,9 @@ std::string CGrid::ReadGridBytes(const char* bytes, std::size_t size) {
 std::vector<char> CVerbalineDoc::WriteGridBytes() const { return m_grid.WriteGridBytes(); }
 
 std::string CVerbalineDoc::ReadGridBytes(const char* bytes, std::size_t size) {
-    return m_grid.ReadGridBytes(bytes, size);
+    std::string problem = m_grid.ReadGridBytes(bytes, size);
+    if (problem.empty()) NewGridHeld();
+    return problem;
 }
 
 bool CVerbalineDoc::SaveGrid(const std::string& path) {

@@ -54,7 +54,13 @@ bool CVerbalineDoc::OnNewDocument() {
     m_bTranspose = false;
     m_grid.m_nQuality = 2;
     m_bGridDrawn = false;
+    NewGridHeld();
     return true;
+}
+
+void CVerbalineDoc::NewGridHeld() {
+    m_history.Clear();
+    ++m_nGeneration;
 }
 
 int CVerbalineDoc::Message(const std::string& textBytes, const std::string& caption,
@@ -145,6 +151,42 @@ bool CVerbalineDoc::PlaceLetter(int row, int column, char letter) {
     char& cell = m_grid.m_aPlayer[row - 1][column - 1];
     if (cell == ' ') return false;
     cell = letter;
+    return true;
+}
+
+CPlayerState CVerbalineDoc::PlayerState() const {
+    CPlayerState state;
+    for (int r = 0; r < CGrid::kCells; ++r)
+        for (int c = 0; c < CGrid::kCells; ++c)
+            state.letters[r * CGrid::kCells + c] = m_grid.m_aPlayer[r][c];
+    state.showWrongCells = m_bShowWrongCells;
+    return state;
+}
+
+void CVerbalineDoc::EndPlayerStep(const CPlayerState& before) {
+    if (m_grid.m_bGridReady) m_history.Record(before, PlayerState());
+}
+
+void CVerbalineDoc::RestorePlayerState(const CPlayerState& state) {
+    for (int r = 0; r < CGrid::kCells; ++r)
+        for (int c = 0; c < CGrid::kCells; ++c) {
+            const char letter = state.letters[r * CGrid::kCells + c];
+            // Black squares are the grid's, never the history's.
+            if (m_grid.m_aPlayer[r][c] != ' ' && letter != ' ') m_grid.m_aPlayer[r][c] = letter;
+        }
+    m_bShowWrongCells = state.showWrongCells;
+    m_bShowSolution = false;
+}
+
+bool CVerbalineDoc::Undo() {
+    if (!CanUndo()) return false;
+    if (auto state = m_history.Undo(PlayerState())) RestorePlayerState(*state);
+    return true;
+}
+
+bool CVerbalineDoc::Redo() {
+    if (!CanRedo()) return false;
+    if (auto state = m_history.Redo(PlayerState())) RestorePlayerState(*state);
     return true;
 }
 

@@ -23,6 +23,7 @@
 #include "Grid.h"
 #include "GridSearch.h"
 #include "Limits.h"
+#include "PlayerHistory.h"
 #include "WordTable.h"
 
 namespace verbal {
@@ -111,11 +112,29 @@ public:
     // Where the grid is drawn; saved with it.
     void SetGridOrigin(CPoint origin) { m_grid.m_ptGridOrigin = origin; }
 
+    // Undo and redo of the player's letters. A step of the player's starts
+    // from PlayerState() and ends with EndPlayerStep(), which keeps it when
+    // a letter changed; "Effacer" is one step of its own. A new grid, one
+    // computed or opened, starts with no history.
+    CPlayerState PlayerState() const;
+    void EndPlayerStep(const CPlayerState& before);
+    bool CanUndo() const { return m_grid.m_bGridReady && m_history.CanUndo(); }
+    bool CanRedo() const { return m_grid.m_bGridReady && m_history.CanRedo(); }
+    // Give the letters and the wrong-cell marks back as they were before
+    // (after) the step; the solution is hidden. False when there was
+    // nothing to undo (redo).
+    bool Undo();
+    bool Redo();
+
     // --- what there is to see ----------------------------------------------
     bool GridReady() const { return m_grid.m_bGridReady; }
     // The view draws the grid (else its welcome picture).
     bool GridDrawn() const { return m_bGridDrawn; }
     bool IsComputing() const { return m_bComputing; }
+    // Changes each time the document holds another grid (computed, opened
+    // or emptied), so that whoever shows it knows its cursor and lists are
+    // out of date.
+    unsigned GridGeneration() const { return m_nGeneration; }
     int GridSize() const { return m_grid.GridSize(); }
     int Quality() const { return m_grid.m_nQuality; }
     const std::string& DictName() const { return m_grid.m_strDictName; }
@@ -188,6 +207,9 @@ private:
     int Message(const std::string& text, const std::string& caption, MsgButtons buttons,
                 MsgIcon icon, MsgOwner owner);
     void PlayIfSet(const std::string& sound);
+    // Another grid: no history, and a new generation.
+    void NewGridHeld();
+    void RestorePlayerState(const CPlayerState& state);
 
     IDocumentHost* m_pHost = nullptr;
     bool m_bModified = false;
@@ -200,6 +222,8 @@ private:
     bool m_bGridDrawn = false;
     bool m_bShowWrongCells = false;
     bool m_bShowSolution = false;
+    CPlayerHistory m_history;
+    unsigned m_nGeneration = 0;
 
     // One computation.
     CWordTable m_table;

@@ -399,12 +399,11 @@ struct SheetPages::Impl {
             flow = Flow(firstTop, laterTop, limitPage, limit);
             // A short grid's two blocks side by side, as papers set them,
             // when that costs no more than a few lines of height.
-            const double full = std::max(limit, high);
             const double room = (foot ? ContentBottom() - footHeight : ContentBottom());
             const double slack = 4 * QFontMetricsF(clueFont).lineSpacing();
             const FlowResult apart = Flow(firstTop, laterTop, last, room, true);
             if (apart.lastPage == last &&
-                std::max(apart.lastBottom[0], apart.lastBottom[1]) <= full + slack) {
+                std::max(apart.lastBottom[0], apart.lastBottom[1]) <= high + slack) {
                 flow = apart;
                 limit = room;
             }

@@ -138,6 +138,7 @@ bool CMainFrame::LoadFrame() {
     SwitchMenus(false);
     BuildAccelerators();
     BuildCommandMap();
+    BuildPlayParts();
 
     m_nTimer = startTimer(kTimerPeriodMs);
     UpdateClockPanes();

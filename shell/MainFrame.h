@@ -22,6 +22,7 @@ class QToolBar;
 namespace verbal::shell {
 
 class CChildFrame;
+class CCluePanel;
 class CStatusBar;
 class CVerbalineApp;
 
@@ -75,6 +76,10 @@ public:
     void SetRecentFileSource(std::function<QStringList()> menuTexts);
     void UpdateRecentFileMenus();
 
+    // The "Définitions" panel, the "Édition" menu and their keys
+    // (MainFramePlay.cpp).
+    CCluePanel* CluePanel() const { return m_cluePanel; }
+
     // The clock panes, refreshed every second.
     void UpdateClockPanes();
     int m_nDatePane = 4;
@@ -104,6 +109,7 @@ private:
     void BuildStatusBar();
     void BuildAccelerators();
     void BuildCommandMap();
+    void BuildPlayParts();
     void OnChildActivated();
     void SwitchMenus(bool grid);
     void UpdateTitle();
@@ -119,6 +125,7 @@ private:
     QMdiArea* m_mdiArea = nullptr;
     QToolBar* m_toolBar = nullptr;
     CStatusBar* m_statusBar = nullptr;
+    CCluePanel* m_cluePanel = nullptr;
     QList<QMenu*> m_mainMenus;
     QList<QMenu*> m_gridMenus;
     bool m_bGridMenus = false;

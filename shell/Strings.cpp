@@ -47,6 +47,9 @@ QString CommandPrompt(int id) {
     case ID_FILE_SITE: return SiteAddress();
     case ID_VIEW_TOOLBAR: return QStringLiteral("Affiche ou masque la barre d'outils");
     case ID_VIEW_STATUS_BAR: return QStringLiteral("Affiche ou masque la barre d'état");
+    case ID_VIEW_CLUES: return QStringLiteral("Affiche ou masque la liste des définitions");
+    case ID_EDIT_UNDO: return QStringLiteral("Annule la dernière modification de la grille");
+    case ID_EDIT_REDO: return QStringLiteral("Rétablit la modification annulée");
     case ID_WINDOW_CASCADE:
         return QStringLiteral("Réorganise les fenêtres en cascade");
     case ID_WINDOW_TILE_HORZ:

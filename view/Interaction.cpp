@@ -91,10 +91,19 @@ void CVerbalineView::SetCursorState(int state) {
 
 void CVerbalineView::OnLButtonDown(QPoint p) {
     CVerbalineDoc* doc = m_pDocument;
+    // What undo gives back: the letters and the marks before the click.
+    const CPlayerState before = doc->PlayerState();
     // Any click ends the help display; what shows changes at the next paint.
     doc->HideMarksAndSolution();
     m_ptLastMouse = CPoint{p.x(), p.y()};
     if (!m_bGridDrawn || m_bMoveMode || !IsInGridArea(p)) return;
+
+    // The clicked cell becomes the keyboard's too.
+    if (doc->GridReady()) {
+        SyncCursor();
+        const CPoint clicked = HitTestCell(p);
+        m_cursor.Place(*doc, clicked.y, clicked.x);
+    }
 
     m_dlgLetter = CLetterData{};
     const bool accepted =
@@ -115,6 +124,7 @@ void CVerbalineView::OnLButtonDown(QPoint p) {
     const QRect grid = m_rcGrid;
     if (m_dlgLetter.m_bPlaced == 1) {
         doc->PlaceLetter(m_ptHitCell.y, m_ptHitCell.x, m_dlgLetter.m_chLetter);
+        doc->EndPlayerStep(before);
         if (IsGridComplete()) {
             // The last letter shows before the fanfare and the box.
             repaint(grid);
@@ -123,6 +133,7 @@ void CVerbalineView::OnLButtonDown(QPoint p) {
         }
     }
     update(grid);
+    emit playChanged();
 }
 
 void CVerbalineView::OnLButtonUp() {

@@ -51,6 +51,9 @@ CVerbalineView::CVerbalineView(CVerbalineDoc* doc, QWidget* parent)
     // definitions box and the solution.
     setMouseTracking(true);
     SetCursorState(kCursorArrow);
+    // Letters can be typed into the grid once it is clicked or its window
+    // is active.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void CVerbalineView::CreateDrawingObjects() {
@@ -187,6 +190,7 @@ void CVerbalineView::OnDraw(QPainter& dc) {
     DrawFrame(dc);
 
     m_nLinesToDraw = std::min(doc->RowsDone(), n);
+    if (m_nLinesToDraw >= n) DrawWordHighlight(dc);
     DrawLattice(dc, std::max(m_nLinesToDraw, 0));
     if (m_nLinesToDraw < n) return;
 
@@ -205,6 +209,7 @@ void CVerbalineView::OnDraw(QPainter& dc) {
         dc.restore();
     }
 
+    DrawCursorFrame(dc);
     for (int c = 1; c <= n; ++c)
         for (int r = 1; r <= 20; ++r) {
             const char value = doc->ShowSolution() ? doc->SolutionCell(r, c) : doc->PlayerCell(r, c);
@@ -229,12 +234,20 @@ void CVerbalineView::BuildCommandMap() {
     m.On(ID_GRID_INFO, [this] { OnGridInfo(); });
     m.On(ID_HELP_HTML, [this] { OnHelpHtml(); });
     m.On(ID_FILE_SITE, [this] { OnSiteConnect(); });
+    m.On(ID_EDIT_UNDO, [this] { OnEditUndo(); });
+    m.On(ID_EDIT_REDO, [this] { OnEditRedo(); });
 
     auto gridReady = [this](CCmdUI& ui) { ui.Enable(m_pDocument->GridReady()); };
     m.OnUpdate(ID_VIEW_MOVE, [this](CCmdUI& ui) { ui.SetCheck(m_bMoveMode ? 1 : 0); });
     m.OnUpdate(ID_VIEW_GRIDINFO, gridReady);
     m.OnUpdate(ID_GRID_INFO, gridReady);
     m.OnUpdate(ID_VIEW_PREFERENCES, [](CCmdUI& ui) { ui.Enable(true); });
+    m.OnUpdate(ID_EDIT_UNDO, [this](CCmdUI& ui) {
+        ui.Enable(m_pDocument->CanUndo() && !m_pDocument->IsComputing());
+    });
+    m.OnUpdate(ID_EDIT_REDO, [this](CCmdUI& ui) {
+        ui.Enable(m_pDocument->CanRedo() && !m_pDocument->IsComputing());
+    });
     m.OnUpdate(ID_FILE_SAVE, gridReady);
     m.OnUpdate(ID_FILE_SAVE_AS, gridReady);
 }

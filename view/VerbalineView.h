@@ -15,9 +15,11 @@
 
 #include "CommandMap.h"
 #include "Geometry.h"
+#include "PlayCursor.h"
 #include "ViewHost.h"
 #include "ViewSettings.h"
 
+class QKeyEvent;
 class QMouseEvent;
 class QPainter;
 
@@ -118,6 +120,22 @@ public:
     enum CursorState { kCursorArrow = 1, kCursorMove = 2 };
     int CursorState() const { return m_nCursorState; }
 
+    // --- the player's keyboard (KeyboardPlay.cpp) ---------------------------
+    // The current cell and direction, none until the player clicks a cell or
+    // presses a key; a new grid has none either.
+    const CPlayCursor& Cursor() const { return m_cursor; }
+    // Keys go to the grid only while a grid is shown whole, no computation
+    // runs and the grid is not being moved.
+    bool CanPlayFromKeyboard() const;
+    // A key as the window receives it; true when the grid took it.
+    bool OnKeyDown(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+    // Makes |word| current, at its first empty cell (the clue panel's
+    // click).
+    void GoToWord(const CWordSpan& word);
+    // "Annuler" and "Rétablir" of the "Édition" menu.
+    void OnEditUndo();
+    void OnEditRedo();
+
     CPoint m_ptLastMouse;
     CPoint m_ptHitCell{21, 21};
     CLetterData m_dlgLetter;
@@ -137,7 +155,13 @@ public:
     static constexpr int kBackgroundWidth = 1280;
     static constexpr int kBackgroundHeight = 960;
 
+signals:
+    // The cursor moved, or the player's letters changed.
+    void playChanged();
+
 protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -154,11 +178,22 @@ private:
     void BuildCommandMap();
     void SetCursorState(int state);
     void PlayViewSound(int number);  // 1..6
+    // The cursor of an older grid is forgotten.
+    void SyncCursor();
+    void DrawWordHighlight(QPainter& dc);
+    void DrawCursorFrame(QPainter& dc);
+    void WriteFromKeyboard(char letter);
+    // What follows every change of letters by the player: the step is kept
+    // for undo, a complete grid is greeted, the grid is repainted.
+    void FinishPlayerStep(const CPlayerState& before);
+    void UndoRedo(bool redo);
 
     CVerbalineDoc* m_pDocument;
     CCommandMap m_commands;
     IViewHost* m_pViewHost = nullptr;
     int m_nCursorState = kCursorArrow;
+    CPlayCursor m_cursor;
+    unsigned m_nCursorGeneration = 0;
 };
 
 // A font as the classic font call makes it: |height| is the cell height of

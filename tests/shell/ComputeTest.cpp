@@ -49,7 +49,7 @@ protected:
     }
     // Chooses "Calculer" in the "Grille" menu and waits for the command.
     void Calculer() {
-        QMenu* grid = frame->CurrentMenus()[4];
+        QMenu* grid = MenuTitled(QStringLiteral("&Grille"));
         emit grid->aboutToShow();
         QAction* compute = grid->actions()[0];
         ASSERT_TRUE(compute->isEnabled());

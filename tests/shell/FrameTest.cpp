@@ -55,7 +55,7 @@ TEST_F(ShellTest, GridMenusHoldEveryItemInOrder) {
     ASSERT_TRUE(frame->ShowsGridMenus());
     const QList<QMenu*> menus = frame->CurrentMenus();
     EXPECT_EQ(Titles(menus),
-              QStringList({"&Fichier", "&Affichage", "Fe&nêtre", "Ai&de", "&Grille"}));
+              QStringList({"&Fichier", "É&dition", "&Affichage", "Fe&nêtre", "Ai&de", "&Grille"}));
     EXPECT_EQ(Items(menus[0]),
               QStringList({"&Nouveau\tCtrl+N|57600", "&Ouvrir...\tCtrl+O|57601", "&Fermer|57602",
                            "&Enregistrer\tCtrl+S|57603", "En&registrer sous...|57604", "-",
@@ -64,14 +64,17 @@ TEST_F(ShellTest, GridMenusHoldEveryItemInOrder) {
                            "&Connexion au site|32791", "-", "Fichier récent|57616", "-",
                            "&Quitter|57665"}));
     EXPECT_EQ(Items(menus[1]),
-              QStringList({"&Barre d'outils|59392", "Barre d'é&tat|59393", "&Préférences|32771",
-                           "&Actualiser|32774", "&Déplacement|32775", "&Grille Info.|32776"}));
-    EXPECT_EQ(Items(menus[2]), QStringList({"&Cascade|57650", "&Mosaïque|57651",
+              QStringList({"&Annuler\tCtrl+Z|57643", "&Rétablir\tCtrl+Y|57644"}));
+    EXPECT_EQ(Items(menus[2]),
+              QStringList({"&Barre d'outils|59392", "Barre d'é&tat|59393", "Dé&finitions|32800",
+                           "&Préférences|32771", "&Actualiser|32774", "&Déplacement|32775",
+                           "&Grille Info.|32776"}));
+    EXPECT_EQ(Items(menus[3]), QStringList({"&Cascade|57650", "&Mosaïque|57651",
                                             "&Réorganiser les icônes|57649", "-",
                                             "&1 GrilleNr1|65280"}));
-    EXPECT_EQ(Items(menus[3]), QStringList({"A&ide html de Verbaline 2000|32785",
+    EXPECT_EQ(Items(menus[4]), QStringList({"A&ide html de Verbaline 2000|32785",
                                             "&À propos de Verbaline 2000...|57664"}));
-    EXPECT_EQ(Items(menus[4]), QStringList({"&Calculer|32777", "&Effacer|32778",
+    EXPECT_EQ(Items(menus[5]), QStringList({"&Calculer|32777", "&Effacer|32778",
                                             "&Solution|32779", "&Informations|32790"}));
 }
 
@@ -96,7 +99,7 @@ TEST_F(ShellTest, WithoutGridWindowTheShortMenusAreShown) {
 
 TEST_F(ShellTest, ItemsOfAGridFollowWhetherItIsReady) {
     // Opening a menu runs the update handlers of its items.
-    QMenu* grid = frame->CurrentMenus()[4];
+    QMenu* grid = MenuTitled(QStringLiteral("&Grille"));
     emit grid->aboutToShow();
     EXPECT_TRUE(Enabled(ID_GRID_COMPUTE));
     for (int id : {ID_GRID_ERASE, ID_GRID_SOLUTION, ID_GRID_INFO, ID_VIEW_GRIDINFO, ID_FILE_SAVE,

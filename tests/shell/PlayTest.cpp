@@ -268,7 +268,7 @@ TEST_F(Play, EffacerAsksFirstAndErasesOnlyOnOui) {
         QTest::keyClick(&d, Qt::Key_Return);
         return d.result();
     };
-    QMenu* grid = frame->CurrentMenus()[4];
+    QMenu* grid = MenuTitled(QStringLiteral("&Grille"));
     emit grid->aboutToShow();
     grid->actions()[1]->trigger();
     Settle();

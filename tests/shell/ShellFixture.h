@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
 #include <QWindow>
@@ -103,6 +104,14 @@ protected:
     }
     CVerbalineDoc* Doc() const { return Child()->GetDocument(); }
     CVerbalineView* View() const { return Child()->GetView(); }
+
+    // The menu of the menu bar in force called |title| ("&Grille").
+    QMenu* MenuTitled(const QString& title) const {
+        for (QMenu* menu : frame->CurrentMenus())
+            if (menu->title() == title) return menu;
+        ADD_FAILURE() << "no menu " << title.toStdString();
+        return nullptr;
+    }
 
     // Every item and button of the command is enabled.
     bool Enabled(int id) const {

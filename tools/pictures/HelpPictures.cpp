@@ -11,10 +11,12 @@
 #include <QToolBar>
 
 #include "ChildFrame.h"
+#include "CluePanel.h"
 #include "GeneratorBoxes.h"
 #include "GridSheet.h"
 #include "MainFrame.h"
 #include "NewGridDlg.h"
+#include "PlayCursor.h"
 #include "Pictures.h"
 #include "PageLayout.h"
 #include "PreferencesDlg.h"
@@ -29,8 +31,8 @@ namespace {
 
 // verbal-cli generate --size 10 --quality 3 --seed 15
 const std::vector<std::string> kGrid10 = {
-    "FAT#ABBAYE", "IBIS#ERRE#", "NANA#TUTU#", "ASTICOTS#C", "NOEL#NA#TH",
-    "CU#LE#LOUE", "IRRITAIS#V", "ODER#ISERE", "NIGAUDES#L", "SR#IRES#AU",
+    "ROCHES#BAC", "EPHELIDE#C", "SPATULEES#", "POURTOUR#V", "ESSE#SI#MI",
+    "CES#N#LEI#", "TREVES#GNU", "OASIS#CAEN", "NI#L#AOUT#", "STASE#LX#A",
 };
 
 // verbal-cli generate --size 10 --quality 2 --seed 7: every word has a clue.
@@ -42,8 +44,18 @@ const std::vector<std::string> kPageGrid = {
 // Where the pictures claim the program is installed.
 const std::string kShownInstallDir = "/usr/local/lib/verbal/";
 
+// A title as the window system shows it: "[*]" marks where the modified
+// mark goes, "[*][*]" is a "[*]" of the name itself.
+QString ShownTitle(const QWidget* w, QString title) {
+    const QString escaped = QStringLiteral("\x01");
+    title.replace(QStringLiteral("[*][*]"), escaped);
+    title.replace(QStringLiteral("[*]"), w->isWindowModified() ? QStringLiteral("*") : QString());
+    return title.replace(escaped, QStringLiteral("[*]"));
+}
+
 // The widget as the user sees it: a title bar above it and a thin border.
-QImage Framed(QWidget* w, const QString& title) {
+QImage Framed(QWidget* w, const QString& rawTitle) {
+    const QString title = ShownTitle(w, rawTitle);
     const QImage body = w->grab().toImage();
     const int bar = title.isEmpty() ? 0 : 22;
     QImage out(body.width() + 2, body.height() + bar + 2, QImage::Format_RGB32);
@@ -111,13 +123,12 @@ void TakeHelpPictures(const QString& dir) {
     CVerbalineDoc* doc = session.Doc();
     for (int r = 1; r <= 5; ++r)
         for (int c = 1; c <= 10; ++c) doc->PlaceLetter(r, c, doc->SolutionCell(r, c));
-    doc->PlaceLetter(2, 7, 'A');  // ERRE written EARE
-    doc->PlaceLetter(5, 2, 'U');  // NOEL written NUEL
+    doc->PlaceLetter(2, 7, 'T');  // EPHELIDE written EPHELITE
+    doc->PlaceLetter(5, 2, 'A');  // ESSE written EASE
     for (int c = 1; c <= 4; ++c) doc->PlaceLetter(7, c, doc->SolutionCell(7, c));
-    frame->resize(720, 480);
+    frame->resize(780, 500);
     frame->UpdateCommandUI();
     Settle(50);
-    Save(Framed(frame, frame->windowTitle()), dir, "fenetre.png");
     // The toolbar at its real size, for the table of its buttons.
     QToolBar* toolbar = frame->findChild<QToolBar*>();
     if (!toolbar) return Fail("pas de barre d'outils");
@@ -153,9 +164,21 @@ void TakeHelpPictures(const QString& dir) {
     doc->ToggleSolution();
     view->update();
 
-    // The clue box of row 3, column 7 (TUTU and BRUTALISES).
+    // The word of row 7 being typed, its clue highlighted in the panel.
+    view->GoToWord(WordAt(*doc, Direction::Across, 7, 1));
+    frame->UpdateCommandUI();
+    Settle(50);
+    Save(Framed(frame, frame->windowTitle()), dir, "fenetre.png");
+    // The panel alone, at the height of the grid, and the grid alone with
+    // its cursor.
+    shell::CCluePanel* panel = frame->CluePanel();
+    if (!panel || !panel->isVisible()) return Fail("pas de panneau des définitions");
+    Save(Framed(panel, QString()), dir, "liste.png");
+    Save(view->grab(view->m_rcFrame.adjusted(-13, -13, 13, 13)).toImage(), dir, "clavier.png");
+
+    // The clue box of row 7, column 3 (TREVES and CHAUSSES).
     view->m_settings.m_nDefBoxPosition = 4;
-    QTest::mouseClick(view, Qt::RightButton, Qt::NoModifier, view->CellRect(3, 7).center());
+    QTest::mouseClick(view, Qt::RightButton, Qt::NoModifier, view->CellRect(7, 3).center());
     shell::CDefinitionsDlg* box = session.Child()->ViewHost()->DefinitionsBox();
     if (!box) return Fail("pas de boîte des définitions");
     Settle(20);

@@ -28,6 +28,9 @@ struct ButtonChoice {
 
 int Run(QWidget* owner, const QString& text, const QString& caption, MsgIcon icon,
         std::initializer_list<ButtonChoice> buttons) {
+    // An owner whose window is not on screen yet (a message at start-up)
+    // would leave the box in the screen's corner: without it, it is centred.
+    if (owner && !owner->window()->isVisible()) owner = nullptr;
     QMessageBox box(ToQt(icon), caption.isEmpty() ? AppTitle() : caption, text,
                     QMessageBox::NoButton, owner);
     // Texts quote file names and clues: shown as written, never as markup.

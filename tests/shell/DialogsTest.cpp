@@ -226,5 +226,22 @@ TEST(MessageBoxes, ButtonsSpeakFrench) {
     EXPECT_EQ(seen[2], QStringList({"Annuler", "OK", "Verbaline 2000"}));
 }
 
+// A message at start-up, before its window is on screen, is not left in the
+// screen's corner beside an invisible owner: it stands on its own, centred.
+TEST(MessageBoxes, AnOwnerNotYetShownGivesWayToTheScreen) {
+    std::vector<QWidget*> parents;
+    shell::SetModalHook([&](QDialog& d) {
+        parents.push_back(d.parentWidget());
+        return int(QMessageBox::Ok);
+    });
+    QMainWindow window;
+    QWidget* view = new QWidget(&window);
+    shell::ShowMessageBox(view, "?", QString(), MsgButtons::Ok, MsgIcon::None);
+    window.show();
+    shell::ShowMessageBox(view, "?", QString(), MsgButtons::Ok, MsgIcon::None);
+    shell::SetModalHook({});
+    EXPECT_EQ(parents, (std::vector<QWidget*>{nullptr, view}));
+}
+
 }  // namespace
 }  // namespace verbal::test

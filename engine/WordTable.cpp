@@ -54,8 +54,9 @@ CWordTable::Load CWordTable::LoadDictionary(const std::string& path, std::string
     if (result == ReadResult::CannotOpen) return Load::CannotOpen;
     if (result == ReadResult::TooLarge)
         reason = W("Le fichier du dictionnaire est trop volumineux (") + ShownPath(path) +
-                 W(") : il fait ") + Thousands(size) + W(" octets, le programme en accepte au plus ") +
-                 Thousands(maxBytes) + W(". Choisissez un autre dictionnaire.");
+                 W(") : il fait ") + Thousands(size) +
+                 W(" octets, le programme en accepte au plus ") + Thousands(maxBytes) +
+                 W(". Choisissez un autre dictionnaire.");
     else if (result == ReadResult::ReadError)
         reason = W("Le fichier du dictionnaire n'a pas pu être lu en entier (") + ShownPath(path) +
                  W("). Réessayez ou choisissez un autre dictionnaire.");

@@ -21,8 +21,9 @@ enum CommandId {
 // The caption of the window, whatever page is shown.
 inline constexpr const char* kBrowserTitle = "NAVIGATEUR DE VERBALINE 2000";
 
-// The author's web page, named in the tooltip of the site button.
-inline constexpr const char* kAuthorSite = "https://verbaline.example.org/";
+// The project's page, shipped with the help, named in the tooltip of the
+// site button.
+inline constexpr const char* kAuthorSite = "la page du site (enligne.htm)";
 
 // The file through which every running browser finds the same start directory.
 inline constexpr const char* kStartDirFileName = "vbln6842.tmp";

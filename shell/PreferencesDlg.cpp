@@ -6,6 +6,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -176,8 +178,10 @@ void CPreferencesDlg::BuildPage() {
         // grille" is wider in this font than in the template's.
         label(colours[i].text, 209, kColourY[i] + 1, 91, 9);
         auto member = colours[i].member;
-        button("<>", colours[i].id, 302, kColourY[i], 16, 10,
-               [this, member] { OnChooseColour(this->*member); });
+        auto* b = button("", colours[i].id, 302, kColourY[i], 16, 10,
+                         [this, member] { OnChooseColour(this->*member); });
+        b->setToolTip(QStringLiteral("Choisir la couleur : %1").arg(QString::fromUtf8(colours[i].text)));
+        m_colourButtons.push_back({b, member});
     }
 
     frame("Retour aux valeurs d'origine:", 328, 7, 104, 32);
@@ -195,6 +199,10 @@ void CPreferencesDlg::BuildPage() {
     screen->setGeometry(screenRect);
     screen->setPixmap(RenderPicture(QStringLiteral("screen"), screenRect.size()));
     m_positionGroup = new QButtonGroup(this);
+    // The chosen place in the selection colour: a sunken button alone is
+    // hard to tell from the others on a small picture.
+    setStyleSheet(QStringLiteral("QPushButton#corner:checked { background-color: palette(highlight); "
+                                 "color: palette(highlighted-text); font-weight: bold; }"));
     const struct {
         int id, x, y;
     } corners[5] = {{IDC_POS_TOP_LEFT, 32, 111},     {IDC_POS_TOP_RIGHT, 100, 111},
@@ -202,6 +210,7 @@ void CPreferencesDlg::BuildPage() {
                     {IDC_POS_BOTTOM_RIGHT, 100, 156}};
     for (const auto& c : corners) {
         auto* b = new QPushButton(QStringLiteral("<>"), this);
+        b->setObjectName(QStringLiteral("corner"));
         b->setCheckable(true);
         b->setAutoDefault(false);
         place(b, c.id, c.x, c.y, 16, 10);
@@ -268,6 +277,19 @@ void CPreferencesDlg::OnInitDialog() {
     SelectRadio(m_lineGroup, kLineWidths, m_nLineWidth);
     SelectRadio(m_cellGroup, kCellSizes, m_nCellSize);
     SelectRadio(m_positionGroup, kPositions, m_nDefBoxPosition);
+    // Each colour button shows its colour, framed so that a colour close to
+    // the button's own stays visible.
+    for (const auto& [button, member] : m_colourButtons) {
+        const QSize size(std::max(4, button->width() - 8), std::max(4, button->height() - 8));
+        QPixmap swatch(size);
+        swatch.fill(ToQColor(this->*member));
+        QPainter painter(&swatch);
+        painter.setPen(Qt::black);
+        painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
+        painter.end();
+        button->setIcon(QIcon(swatch));
+        button->setIconSize(size);
+    }
 }
 
 bool CPreferencesDlg::DoModal() {

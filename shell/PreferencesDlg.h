@@ -10,12 +10,15 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "SettingsDialogs.h"
 #include "SettingsText.h"
 
 class QButtonGroup;
 class QLineEdit;
+class QPushButton;
 
 namespace verbal::shell {
 
@@ -75,6 +78,7 @@ private:
     void OnAbout();
 
     std::map<int, QWidget*> m_items;
+    std::vector<std::pair<QPushButton*, COLORREF CPreferencesData::*>> m_colourButtons;
     std::map<int, std::string*> m_pathEdits;  // edit id -> its member
     QButtonGroup* m_lineGroup = nullptr;
     QButtonGroup* m_cellGroup = nullptr;

@@ -8,7 +8,9 @@ QString AppTitle() { return QStringLiteral("Verbaline 2000"); }
 QString IdlePrompt() { return QStringLiteral("Pour l'aide, appuyez sur F1"); }
 QString DocBaseName() { return QStringLiteral("GrilleNr"); }
 QString DocFilter() { return QStringLiteral("Grille de Verbaline (*.vbg)"); }
-QString SiteAddress() { return QStringLiteral("https://verbaline.example.org/"); }
+// The project's page ships with the help (enligne.htm) and opens in the help
+// browser: no address that could go stale or lead elsewhere.
+QString SiteAddress() { return QStringLiteral("Site de Verbaline 2000"); }
 
 QString CommandPrompt(int id) {
     if (id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_LAST)
@@ -44,7 +46,8 @@ QString CommandPrompt(int id) {
     case ID_GRID_SOLUTION: return QStringLiteral("Affiche la solution de la grille.");
     case ID_HELP_HTML: return QStringLiteral("Aide de Verbaline 2000.");
     case ID_GRID_INFO: return QStringLiteral("Affiche les informations sur la grille active");
-    case ID_FILE_SITE: return SiteAddress();
+    case ID_FILE_SITE:
+        return QStringLiteral("Ouvre la page du site de Verbaline 2000 dans le navigateur de l'aide");
     case ID_VIEW_TOOLBAR: return QStringLiteral("Affiche ou masque la barre d'outils");
     case ID_VIEW_STATUS_BAR: return QStringLiteral("Affiche ou masque la barre d'état");
     case ID_VIEW_CLUES: return QStringLiteral("Affiche ou masque la liste des définitions");

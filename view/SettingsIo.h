@@ -22,7 +22,7 @@ bool SetCurrentDirectory(const std::string& dir);
 
 // The folder the program works in, and what to tell the user about it.
 struct InstallationChoice {
-    std::string dir;     // Windows-1252 bytes, no trailing separator
+    std::string dir;     // as the file system names it (UTF-8), no trailing separator
     std::string notice;  // empty, or why another folder than the registry's serves
 };
 

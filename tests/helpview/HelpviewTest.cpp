@@ -317,7 +317,7 @@ TEST_F(Helpview, StartsOnTheInformationPageWithoutArgument) {
                                ID_FILE_CLOSE}));
     EXPECT_EQ(frame->ToolBar()->iconSize(), QSize(64, 64));
     EXPECT_EQ(frame->Action(ID_NAV_SITE)->toolTip(),
-              QStringLiteral("Connexion vers: https://verbaline.example.org/"));
+              QStringLiteral("Connexion vers: la page du site (enligne.htm)"));
 }
 
 TEST_F(Helpview, StartsOnTheFileOfTheCommandLine) {
@@ -419,15 +419,15 @@ TEST_F(Helpview, RefreshShowsTheFileAsItIsNow) {
 TEST_F(Helpview, WebAddressesGoToTheDesktopBrowser) {
     const QString dir = MakeDir(QStringLiteral("install"));
     WritePage(dir, QStringLiteral("defaut.htm"),
-              QStringLiteral("<a href=\"https://verbaline.example.org/\">site</a>"));
+              QStringLiteral("<a href=\"https://exemple.fr/site/\">site</a>"));
     CHelpviewDoc doc;
     auto view = StartView(dir, doc);
     const QString start = Shown(*view);
     auto& opened = UrlRecorder::Instance().urls;
 
-    emit view->anchorClicked(QUrl(QStringLiteral("https://verbaline.example.org/")));
+    emit view->anchorClicked(QUrl(QStringLiteral("https://exemple.fr/site/")));
     ASSERT_EQ(opened.size(), 1);
-    EXPECT_EQ(opened[0], QUrl(QStringLiteral("https://verbaline.example.org/")));
+    EXPECT_EQ(opened[0], QUrl(QStringLiteral("https://exemple.fr/site/")));
     EXPECT_EQ(Shown(*view), start);
     EXPECT_TRUE(m_strStatus.contains(QStringLiteral("navigateur du bureau"))) << qPrintable(m_strStatus);
 

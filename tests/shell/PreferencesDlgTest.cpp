@@ -20,6 +20,7 @@
 #include "HelpTextDlg.h"
 #include "Modal.h"
 #include "PreferencesDlg.h"
+#include "VerbalineView.h"
 
 namespace verbal::test {
 namespace {
@@ -264,6 +265,68 @@ TEST_F(PageTest, ColourButtonsOpenTheColourDialogOnTheirColour) {
     EXPECT_EQ(shown, (std::vector<QString>(3, "QColorDialog")));
 }
 
+// The colour in the middle of a colour button's swatch.
+QColor SwatchOf(const CPreferencesDlg& dlg, int id) {
+    auto* b = static_cast<QPushButton*>(dlg.GetDlgItem(id));
+    const QImage swatch = b->icon().pixmap(b->iconSize()).toImage();
+    if (swatch.isNull()) return {};
+    return swatch.pixelColor(swatch.width() / 2, swatch.height() / 2);
+}
+
+TEST_F(PageTest, ColourButtonsShowTheirColourAndFollowChanges) {
+    dlg.m_clrGridLetters = MakeColorRef(1, 2, 3);
+    dlg.m_clrInnerFrame = MakeColorRef(200, 100, 50);
+    dlg.m_clrGridBackground = MakeColorRef(255, 255, 255);
+    dlg.OnInitDialog();
+    EXPECT_EQ(SwatchOf(dlg, 1009), QColor(255, 0, 0));
+    EXPECT_EQ(SwatchOf(dlg, 1011), QColor(200, 100, 50));
+    EXPECT_EQ(SwatchOf(dlg, 1013), QColor(1, 2, 3));
+    EXPECT_EQ(SwatchOf(dlg, 1014), QColor(255, 255, 255));
+    EXPECT_EQ(SwatchOf(dlg, 1015), QColor(0, 128, 0));
+
+    answer = [&](QDialog& d) {
+        auto* colours = qobject_cast<QColorDialog*>(&d);
+        colours->setCurrentColor(QColor(0, 0, 255));
+        colours->accept();
+        return int(QDialog::Accepted);
+    };
+    dlg.Click(1015);
+    EXPECT_EQ(SwatchOf(dlg, 1015), QColor(0, 0, 255));
+    dlg.Click(CPreferencesDlg::IDC_FACTORY);
+    for (int id : {1009, 1011, 1013, 1014, 1015}) {
+        COLORREF CPreferencesData::*member = id == 1009   ? &CPreferencesData::m_clrOuterFrame
+                                             : id == 1011 ? &CPreferencesData::m_clrInnerFrame
+                                             : id == 1013 ? &CPreferencesData::m_clrGridLetters
+                                             : id == 1014 ? &CPreferencesData::m_clrGridBackground
+                                                          : &CPreferencesData::m_clrScreenBackground;
+        EXPECT_EQ(SwatchOf(dlg, id), ToQColor(dlg.*member)) << id;
+    }
+}
+
+// The chosen place of the clue box is the only corner button drawn as
+// chosen, and the mark moves with a click.
+TEST_F(PageTest, TheChosenCornerIsMarkedAndOnlyIt) {
+    dlg.resize(dlg.sizeHint().expandedTo(dlg.size()));
+    auto look = [&](int id) { return dlg.GetDlgItem(id)->grab().toImage(); };
+    auto marked = [&]() {
+        std::vector<int> ids;
+        for (int id : kPlaceIds) {
+            int differentFrom = 0;  // how many other corners look different
+            for (int other : kPlaceIds)
+                if (other != id && look(other) != look(id)) ++differentFrom;
+            if (differentFrom == 4) ids.push_back(id);
+        }
+        return ids;
+    };
+    EXPECT_EQ(marked(), std::vector<int>{1036});  // bottom right
+    dlg.Click(1034);                              // the centre
+    EXPECT_EQ(marked(), std::vector<int>{1034});
+    EXPECT_EQ(CheckedAmong(kPlaceIds), 1);
+    dlg.m_nDefBoxPosition = 9;  // out of the list: none marked
+    dlg.OnInitDialog();
+    EXPECT_EQ(marked(), std::vector<int>{});
+}
+
 TEST_F(PageTest, HelpAboutAndTheAuthorsPage) {
     QString helpText;
     answer = [&](QDialog& d) {
@@ -285,7 +348,8 @@ TEST_F(PageTest, HelpAboutAndTheAuthorsPage) {
                                            "verbal::shell::CAboutDlg"}));
 
     auto* site = static_cast<QPushButton*>(dlg.GetDlgItem(CPreferencesDlg::IDC_SITE));
-    EXPECT_EQ(site->text(), "https://verbaline.example.org/");
+    EXPECT_EQ(site->text(), "Site de Verbaline 2000");
+    EXPECT_FALSE(site->text().contains("example"));
     // With the browser missing: the message, and the page stays.
     dlg.m_strBrowserPath = "/nulle/part/nav";
     site->click();

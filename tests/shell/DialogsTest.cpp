@@ -180,7 +180,7 @@ TEST(StopBox, ButtonOrEscapeStopOnceAndTheMainWindowIsDisabledMeanwhile) {
     EXPECT_FALSE(main.isEnabled());
     EXPECT_TRUE(stop.isVisible());
     EXPECT_TRUE(stop.isEnabled());
-    EXPECT_EQ(stop.pos(), QPoint(0, 0));
+    EXPECT_NE(stop.pos(), QPoint(0, 0));  // over the windows, not in the corner
     EXPECT_EQ(stop.StopButton()->geometry(), stop.rect());
     EXPECT_FALSE(stop.CheckStop());
     stop.StopButton()->click();

@@ -199,10 +199,6 @@ void CPreferencesDlg::BuildPage() {
     screen->setGeometry(screenRect);
     screen->setPixmap(RenderPicture(QStringLiteral("screen"), screenRect.size()));
     m_positionGroup = new QButtonGroup(this);
-    // The chosen place in the selection colour: a sunken button alone is
-    // hard to tell from the others on a small picture.
-    setStyleSheet(QStringLiteral("QPushButton#corner:checked { background-color: palette(highlight); "
-                                 "color: palette(highlighted-text); font-weight: bold; }"));
     const struct {
         int id, x, y;
     } corners[5] = {{IDC_POS_TOP_LEFT, 32, 111},     {IDC_POS_TOP_RIGHT, 100, 111},
@@ -210,7 +206,6 @@ void CPreferencesDlg::BuildPage() {
                     {IDC_POS_BOTTOM_RIGHT, 100, 156}};
     for (const auto& c : corners) {
         auto* b = new QPushButton(QStringLiteral("<>"), this);
-        b->setObjectName(QStringLiteral("corner"));
         b->setCheckable(true);
         b->setAutoDefault(false);
         place(b, c.id, c.x, c.y, 16, 10);
@@ -277,6 +272,12 @@ void CPreferencesDlg::OnInitDialog() {
     SelectRadio(m_lineGroup, kLineWidths, m_nLineWidth);
     SelectRadio(m_cellGroup, kCellSizes, m_nCellSize);
     SelectRadio(m_positionGroup, kPositions, m_nDefBoxPosition);
+    // A sunken button alone is hard to tell from the others on the small
+    // picture: the chosen place also shows a dot.
+    for (const RadioChoice& c : kPositions) {
+        QAbstractButton* b = m_positionGroup->button(c.id);
+        b->setText(b->isChecked() ? QStringLiteral("\u25CF") : QString::fromUtf8(c.text));
+    }
     // Each colour button shows its colour, framed so that a colour close to
     // the button's own stays visible.
     for (const auto& [button, member] : m_colourButtons) {

@@ -319,6 +319,10 @@ TEST_F(PageTest, TheChosenCornerIsMarkedAndOnlyIt) {
         return ids;
     };
     EXPECT_EQ(marked(), std::vector<int>{1036});  // bottom right
+    // More than a sunken button: the mark is seen without the style's help.
+    auto text = [&](int id) { return static_cast<QPushButton*>(dlg.GetDlgItem(id))->text(); };
+    EXPECT_NE(text(1036), "<>");
+    for (int id : {1032, 1033, 1034, 1035}) EXPECT_EQ(text(id), "<>") << id;
     dlg.Click(1034);                              // the centre
     EXPECT_EQ(marked(), std::vector<int>{1034});
     EXPECT_EQ(CheckedAmong(kPlaceIds), 1);

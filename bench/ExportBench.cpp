@@ -17,41 +17,23 @@
 #include <string>
 #include <vector>
 
-#include "DocumentHost.h"
 #include "Export.h"
 #include "GridSheet.h"
 #include "Ipuz.h"
+#include "SilentHost.h"
 #include "VerbalineDoc.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-class BenchHost : public verbal::IDocumentHost {
+class BenchHost : public verbal::SilentHost {
 public:
-    std::int64_t seed = 3;
+    BenchHost() : SilentHost(3) {}
     int MessageBox(const verbal::MessageBoxRequest& request) override {
         std::fprintf(stderr, "%s\n", request.text.c_str());
         return verbal::IDOK;
     }
-    void InvalidateAll(bool) override {}
-    void RedrawAllNow() override {}
-    void GridChanged(bool) override {}
-    void ProgressChanged(int) override {}
-    bool RunRecalcConfirm() override { return true; }
-    bool RunNewGridDialog(verbal::CNewGridData&) override { return true; }
-    bool RunEraseConfirm() override { return true; }
-    void RunSolutionChoice(int&) override {}
-    void RunGridInfo(const verbal::CGridInfoData&) override {}
-    void CreateStopBox() override {}
-    void DestroyStopBox() override {}
-    bool CheckStop() override { return false; }
-    void CreateWaitBox() override {}
-    void DestroyWaitBox() override {}
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    void PlaySoundFile(const std::string&) override {}
-    std::int64_t CurrentTimeSeconds() override { return seed; }
 };
 
 double Percentile(std::vector<double> values, double p) {

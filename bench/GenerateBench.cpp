@@ -16,39 +16,22 @@
 #include <string>
 #include <vector>
 
-#include "DocumentHost.h"
+#include "SilentHost.h"
 #include "VerbalineDoc.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-class BenchHost : public verbal::IDocumentHost {
+class BenchHost : public verbal::SilentHost {
 public:
-    std::int64_t seed = 1;
+    BenchHost() : SilentHost(1) {}
     Clock::time_point deadline = Clock::time_point::max();
     int MessageBox(const verbal::MessageBoxRequest&) override {
         ++messages;
         return verbal::IDOK;
     }
-    void InvalidateAll(bool) override {}
-    void RedrawAllNow() override {}
-    void GridChanged(bool) override {}
-    void ProgressChanged(int) override {}
-    bool RunRecalcConfirm() override { return true; }
-    bool RunNewGridDialog(verbal::CNewGridData&) override { return true; }
-    bool RunEraseConfirm() override { return true; }
-    void RunSolutionChoice(int&) override {}
-    void RunGridInfo(const verbal::CGridInfoData&) override {}
-    void CreateStopBox() override {}
-    void DestroyStopBox() override {}
     bool CheckStop() override { return Clock::now() > deadline; }
-    void CreateWaitBox() override {}
-    void DestroyWaitBox() override {}
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    void PlaySoundFile(const std::string&) override {}
-    std::int64_t CurrentTimeSeconds() override { return seed; }
     int messages = 0;
 };
 

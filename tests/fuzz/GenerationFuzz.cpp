@@ -14,35 +14,18 @@
 #include <memory>
 #include <string>
 
-#include "DocumentHost.h"
 #include "Scramble.h"
+#include "SilentHost.h"
 #include "VerbalineDoc.h"
 
 namespace {
 
-class StoppingHost : public verbal::IDocumentHost {
+class StoppingHost : public verbal::SilentHost {
 public:
+    StoppingHost() : SilentHost(7) {}
     int polls = 0;
-    int MessageBox(const verbal::MessageBoxRequest&) override { return verbal::IDOK; }
-    void InvalidateAll(bool) override {}
-    void RedrawAllNow() override {}
-    void GridChanged(bool) override {}
-    void ProgressChanged(int) override {}
-    bool RunRecalcConfirm() override { return true; }
-    bool RunNewGridDialog(verbal::CNewGridData&) override { return true; }
-    bool RunEraseConfirm() override { return true; }
-    void RunSolutionChoice(int&) override {}
-    void RunGridInfo(const verbal::CGridInfoData&) override {}
-    void CreateStopBox() override {}
-    void DestroyStopBox() override {}
     // 40 polls: about 20 000 column tests, or 20 000 quiet passes.
     bool CheckStop() override { return ++polls >= 40; }
-    void CreateWaitBox() override {}
-    void DestroyWaitBox() override {}
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    void PlaySoundFile(const std::string&) override {}
-    std::int64_t CurrentTimeSeconds() override { return 7; }
 };
 
 constexpr std::size_t kOwnDefinitionsUpTo = 16384;

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "DocumentHost.h"
+#include "SilentHost.h"
 
 namespace verbal::cli {
 
@@ -17,7 +17,9 @@ namespace verbal::cli {
 // (escape sequences among them) are shown as \xHH or \uHHHH, never sent.
 std::string Printable(const std::string& utf8);
 
-class ConsoleHost : public IDocumentHost {
+// Silent but for its messages, its stop button and its clock: SilentHost's
+// |seed| is not read, SetSeed gives the seed.
+class ConsoleHost : public SilentHost {
 public:
     explicit ConsoleHost(std::ostream& errors);
 
@@ -33,23 +35,7 @@ public:
     static void RequestStop();
 
     int MessageBox(const MessageBoxRequest& request) override;
-    void InvalidateAll(bool) override {}
-    void RedrawAllNow() override {}
-    void GridChanged(bool) override {}
-    void ProgressChanged(int) override {}
-    bool RunRecalcConfirm() override { return true; }
-    bool RunNewGridDialog(CNewGridData&) override { return true; }
-    bool RunEraseConfirm() override { return true; }
-    void RunSolutionChoice(int&) override {}
-    void RunGridInfo(const CGridInfoData&) override {}
-    void CreateStopBox() override {}
-    void DestroyStopBox() override {}
     bool CheckStop() override;
-    void CreateWaitBox() override {}
-    void DestroyWaitBox() override {}
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    void PlaySoundFile(const std::string&) override {}
     std::int64_t CurrentTimeSeconds() override;
 
     int MessagesShown() const { return m_nMessages; }

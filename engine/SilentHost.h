@@ -1,8 +1,9 @@
 // A host that shows nothing and asks no one: for the programs that run the
-// engine with no person watching (benchmarks, fuzzing). Every dialog is
-// answered OK, every repaint, box, cursor and sound is dropped, and the
-// clock reads |seed|. A program that cares about the message boxes or the
-// stop button overrides MessageBox or CheckStop.
+// engine with no window (benchmarks, fuzzing, the command line). Every
+// dialog is answered OK, every repaint, box, cursor and sound is dropped, and
+// the clock reads |seed|. A program that cares about the message boxes, the
+// stop button or the clock overrides MessageBox, CheckStop or
+// CurrentTimeSeconds.
 #pragma once
 
 #include <cstdint>

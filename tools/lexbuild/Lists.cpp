@@ -19,10 +19,11 @@ bool ReadText(const std::string& path, std::string& text) {
     return true;
 }
 
-}  // namespace
-
-bool ParseClueList(const std::string& text, const std::string& source, std::vector<HandEntry>& out,
-                   std::string& error) {
+// Calls |entry| with each line of |text| that holds an entry, trimmed, and
+// its number in the file (from 1); blank lines and '#' comments hold none.
+// Stops at the first entry |entry| refuses.
+template <typename Entry>
+bool ForEachEntry(const std::string& text, Entry entry) {
     std::istringstream in(text);
     std::string line;
     int number = 0;
@@ -30,7 +31,21 @@ bool ParseClueList(const std::string& text, const std::string& source, std::vect
         ++number;
         line = Trim(line);
         if (line.empty() || line[0] == '#') continue;
-        const std::string where = source + ", ligne " + std::to_string(number) + " : ";
+        if (!entry(line, number)) return false;
+    }
+    return true;
+}
+
+std::string Where(const std::string& source, int number) {
+    return source + ", ligne " + std::to_string(number) + " : ";
+}
+
+}  // namespace
+
+bool ParseClueList(const std::string& text, const std::string& source, std::vector<HandEntry>& out,
+                   std::string& error) {
+    return ForEachEntry(text, [&](const std::string& line, int number) {
+        const std::string where = Where(source, number);
         const std::size_t colon = line.find(':');
         if (colon == std::string::npos) {
             error = where + "il manque le deux-points entre le mot et sa définition";
@@ -54,28 +69,21 @@ bool ParseClueList(const std::string& text, const std::string& source, std::vect
             return false;
         }
         out.push_back(std::move(e));
-    }
-    return true;
+        return true;
+    });
 }
 
 bool ParseWordList(const std::string& text, const std::string& source, std::set<std::string>& out,
                    std::string& error, bool fold) {
-    std::istringstream in(text);
-    std::string line;
-    int number = 0;
-    while (std::getline(in, line)) {
-        ++number;
-        line = Trim(line);
-        if (line.empty() || line[0] == '#') continue;
+    return ForEachEntry(text, [&](const std::string& line, int number) {
         const std::string word = fold ? Fold(line) : line;
         if (word.empty() || (!fold && !IsLowerFrenchWord(word))) {
-            error = source + ", ligne " + std::to_string(number) + " : « " + line +
-                    " » n'est pas un mot";
+            error = Where(source, number) + "« " + line + " » n'est pas un mot";
             return false;
         }
         out.insert(word);
-    }
-    return true;
+        return true;
+    });
 }
 
 bool ParseExclusionList(const std::string& text, const std::string& source, HandLists& lists,
@@ -95,7 +103,7 @@ bool ParseExclusionList(const std::string& text, const std::string& source, Hand
         const std::string lemma = Trim(trimmed.substr(0, arrow));
         const std::string synonym = Trim(trimmed.substr(arrow + 1));
         if (!IsLowerFrenchWord(lemma) || (synonym != "*" && !IsLowerFrenchWord(synonym))) {
-            error = source + ", ligne " + std::to_string(number) + " : « " + trimmed +
+            error = Where(source, number) + "« " + trimmed +
                     " » n'est pas de la forme « lemme > synonyme »";
             return false;
         }
@@ -106,16 +114,10 @@ bool ParseExclusionList(const std::string& text, const std::string& source, Hand
 }
 
 bool ParsePairVerdicts(const std::string& text, const std::string& source, HandLists& lists, std::string& error) {
-    std::istringstream in(text);
-    std::string line;
-    int number = 0;
-    while (std::getline(in, line)) {
-        ++number;
-        line = Trim(line);
-        if (line.empty() || line[0] == '#') continue;
+    return ForEachEntry(text, [&](const std::string& line, int number) {
         const std::size_t arrow = line.find('>');
         const std::size_t colon = line.find(':', arrow == std::string::npos ? 0 : arrow);
-        const std::string where = source + ", ligne " + std::to_string(number) + " : ";
+        const std::string where = Where(source, number);
         if (arrow == std::string::npos || colon == std::string::npos) {
             error = where + "la ligne n'est pas de la forme « lemme > synonyme : ok » ou « … : non raison »";
             return false;
@@ -135,8 +137,8 @@ bool ParsePairVerdicts(const std::string& text, const std::string& source, HandL
             error = where + "verdict « " + verdict + " » incompris (ok, ou non suivi de la raison)";
             return false;
         }
-    }
-    return true;
+        return true;
+    });
 }
 
 bool LoadHandLists(const std::string& dir, HandLists& lists, std::string& error) {

@@ -124,13 +124,7 @@ void CVerbalineView::OnLButtonDown(QPoint p) {
     const QRect grid = m_rcGrid;
     if (m_dlgLetter.m_bPlaced == 1) {
         doc->PlaceLetter(m_ptHitCell.y, m_ptHitCell.x, m_dlgLetter.m_chLetter);
-        doc->EndPlayerStep(before);
-        if (IsGridComplete()) {
-            // The last letter shows before the fanfare and the box.
-            repaint(grid);
-            PlayViewSound(6);
-            if (m_pViewHost) m_pViewHost->RunVictory();
-        }
+        FinishPlayerStep(before, grid);
     }
     update(grid);
     emit playChanged();

@@ -117,19 +117,18 @@ void CVerbalineView::WriteFromKeyboard(char letter) {
     doc->SetModifiedFlag();
     PlayViewSound(letter ? 5 : 4);
     doc->PlaceLetter(m_cursor.Row(), m_cursor.Column(), letter);
-    FinishPlayerStep(before);
+    FinishPlayerStep(before, m_rcGrid);
+    update(m_rcGrid);
 }
 
-void CVerbalineView::FinishPlayerStep(const CPlayerState& before) {
-    CVerbalineDoc* doc = m_pDocument;
-    doc->EndPlayerStep(before);
+void CVerbalineView::FinishPlayerStep(const CPlayerState& before, QRect grid) {
+    m_pDocument->EndPlayerStep(before);
     if (IsGridComplete()) {
         // The last letter shows before the fanfare and the box.
-        repaint(m_rcGrid);
+        repaint(grid);
         PlayViewSound(6);
         if (m_pViewHost) m_pViewHost->RunVictory();
     }
-    update(m_rcGrid);
 }
 
 void CVerbalineView::GoToWord(const CWordSpan& word) {

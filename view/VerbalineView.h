@@ -189,8 +189,9 @@ private:
     void DrawCursorFrame(QPainter& dc);
     void WriteFromKeyboard(char letter);
     // What follows every change of letters by the player: the step is kept
-    // for undo, a complete grid is greeted, the grid is repainted.
-    void FinishPlayerStep(const CPlayerState& before);
+    // for undo, and a complete grid is shown at once in |grid| and greeted.
+    // The caller then asks for the grid's repaint.
+    void FinishPlayerStep(const CPlayerState& before, QRect grid);
     void UndoRedo(bool redo);
 
     CVerbalineDoc* m_pDocument;

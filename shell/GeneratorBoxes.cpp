@@ -34,6 +34,9 @@ CStopDlg::CStopDlg()
 
 void CStopDlg::Create(QWidget* mainWindow, QWidget* over) {
     if (mainWindow && mainWindow->isEnabled()) {
+        // Disabling moves the focus off the grid, and enabling again would
+        // activate whichever grid window then holds it.
+        m_focusBefore = mainWindow->focusWidget();
         mainWindow->setEnabled(false);
         m_disabledWindow = mainWindow;
     }
@@ -58,9 +61,11 @@ void CStopDlg::Create(QWidget* mainWindow, QWidget* over) {
 void CStopDlg::Destroy() {
     if (m_disabledWindow) {
         m_disabledWindow->setEnabled(true);
+        if (m_focusBefore) m_focusBefore->setFocus();
         m_disabledWindow->activateWindow();
     }
     m_disabledWindow = nullptr;
+    m_focusBefore = nullptr;
     hide();
     m_bCreated = false;
 }

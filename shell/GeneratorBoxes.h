@@ -38,6 +38,7 @@ protected:
 private:
     QPushButton* m_button;
     QPointer<QWidget> m_disabledWindow;
+    QPointer<QWidget> m_focusBefore;
     bool m_bStopPressed = false;
     bool m_bCreated = false;
 };

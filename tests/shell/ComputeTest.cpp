@@ -162,6 +162,25 @@ TEST_F(Compute, StopBoxIsCentredOverTheGridWindow) {
         << gridCentre.y();
 }
 
+TEST_F(Compute, TheGridJustComputedStaysTheActiveWindow) {
+    // The main window is disabled while the stop box shows; enabling it again
+    // must not bring an older grid's window to the front.
+    frame->show();
+    frame->activateWindow();
+    Settle();
+    frame->RouteCommand(ID_FILE_NEW);
+    Settle();
+    shell::CChildFrame* second = Child();
+    ASSERT_EQ(second->Title(), "GrilleNr2");
+    UseSmallDictionary();
+    ChooseInNewGridDialog(shell::CNewGridDlg::IDC_SIZE_6, shell::CNewGridDlg::IDC_QUALITY_0);
+    Calculer();
+    Settle();
+    ASSERT_TRUE(second->GetDocument()->GridReady());
+    EXPECT_EQ(Child(), second);
+    EXPECT_EQ(ShownTitle(), "Verbaline 2000 - [GrilleNr2*]");
+}
+
 TEST_F(Compute, AReadyGridIsReplacedOnlyAfterOui) {
     OpenReadyGrid(*Doc(), {"POIGNE", "CEDRAT", "##OE#A", "AS#COL", "SEN#HE", "#TOGE#"});
     Calculer();  // "NON"

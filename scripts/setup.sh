@@ -3,6 +3,7 @@
 # Usage: scripts/setup.sh              (build, run and test)
 #        scripts/setup.sh --run        (only what building and running needs)
 #        scripts/setup.sh --package    (building, checking and linting the .deb)
+#        scripts/setup.sh --screens    (running, driving and photographing the window)
 set -euo pipefail
 
 # Building and running the programs, their manual pages included.
@@ -22,8 +23,14 @@ TEST_PACKAGES=(
   pulseaudio poppler-utils
 )
 
+# Screenshots of the window as a user meets it: a virtual display, a small
+# window manager, a hand on the keyboard and mouse, a camera, and pdftoppm
+# for the exported page.
+SCREEN_PACKAGES=(xvfb openbox xdotool imagemagick poppler-utils)
+
 case "${1:-}" in
   --run) PACKAGES=("${RUN_PACKAGES[@]}") ;;
+  --screens) PACKAGES=("${RUN_PACKAGES[@]}" "${SCREEN_PACKAGES[@]}") ;;
   --package) PACKAGES=("${RUN_PACKAGES[@]}" "${CHECK_PACKAGES[@]}" lintian) ;;
   *) PACKAGES=("${RUN_PACKAGES[@]}" "${CHECK_PACKAGES[@]}" "${TEST_PACKAGES[@]}") ;;
 esac

@@ -25,8 +25,8 @@ TEST_PACKAGES=(
 
 # Screenshots of the window as a user meets it: a virtual display, a small
 # window manager, a hand on the keyboard and mouse, a camera, and pdftoppm
-# for the exported page.
-SCREEN_PACKAGES=(xvfb openbox xdotool imagemagick poppler-utils)
+# for the exported page (procps to end what the script started).
+SCREEN_PACKAGES=(xvfb openbox xdotool imagemagick poppler-utils procps)
 
 case "${1:-}" in
   --run) PACKAGES=("${RUN_PACKAGES[@]}") ;;

@@ -20,9 +20,17 @@ shots="$(cd "$shots" && pwd)"
 rm -f "$shots"/[0-9][0-9]-*.png "$shots/index.txt"
 work="$(mktemp -d)"
 pids=()
+our_display=""
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null || true; done
-  pkill -f "^$out/helpview" 2> /dev/null || true
+  # Help browsers the program started, on this display only: one of yours
+  # on your own display stays.
+  for pid in $(pgrep -f "/helpview( |$)" 2> /dev/null || true); do
+    [ -n "$our_display" ] || break
+    if tr '\0' '\n' < "/proc/$pid/environ" 2> /dev/null | grep -qx "DISPLAY=$our_display"; then
+      kill "$pid" 2> /dev/null || true
+    fi
+  done
   wait 2> /dev/null || true
   rm -rf "$work"
 }
@@ -33,10 +41,13 @@ display=91
 while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
   display=$((display + 1))
 done
-export DISPLAY=":$display"
+our_display=":$display"
+export DISPLAY="$our_display"
 Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do xdotool getdisplaygeometry > /dev/null 2>&1 && break; sleep 0.2; done
+xdotool getdisplaygeometry > /dev/null 2>&1 \
+  || { echo "L'écran virtuel ($DISPLAY) ne démarre pas :" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 
 # The user's world: a fresh home, French, no desktop browser.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" LANG=fr_FR.UTF-8
@@ -200,7 +211,7 @@ quit_verbal() {
     # "Enregistrer les modifications ?" is answered No for every grid.
     keys n
   done
-  wait_gone '^Verbaline 2000' 10 || pkill -f "^$out/verbal" || true
+  wait_gone '^Verbaline 2000' 10 || kill "$verbal_pid" 2> /dev/null || true
 }
 
 # --- the first start ----------------------------------------------------------
@@ -459,7 +470,7 @@ for _ in 1 2 3 4; do
   keys n
   sleep 0.5
 done
-wait_gone '^Verbaline 2000' 10 || { pkill -f "^$out/verbal" || true; }
+wait_gone '^Verbaline 2000' 10 || kill "$verbal_pid" 2> /dev/null || true
 
 # --- places a user meets only when something is wrong ------------------------
 step="dossier-absent"

@@ -100,6 +100,9 @@ wait_gone() {
 }
 
 keys() { xdotool key --delay 120 "$@"; sleep 0.3; }
+# "Non" in a yes/no/cancel question: its buttons have no mnemonic; the
+# focus is on "Oui", the next one is "Non".
+answer_no() { keys Tab space; }
 typed() { xdotool type --delay 40 "$1"; }
 
 # A dialog's geometry in its own dialog units: the dialog's size in pixels
@@ -209,7 +212,7 @@ quit_verbal() {
   for _ in 1 2 3 4; do
     box="$(find_window '^Verbaline 2000$' 3)" || break
     # "Enregistrer les modifications ?" is answered No for every grid.
-    keys n
+    answer_no
   done
   wait_gone '^Verbaline 2000' 10 || kill "$verbal_pid" 2> /dev/null || true
 }
@@ -252,6 +255,10 @@ if locate_grid 10; then
   # Off the cells, onto the background: the box goes.
   xdotool mousemove $((GRID_X - CELL - 30)) "$(cell_y 5)"
   wait_gone '^D.*finitions :$' 5 || fail "la bulle reste ouverte"
+  # On a line between two cells: no box at all.
+  xdotool mousemove $((GRID_X + CELL)) "$(cell_y 2)" click 3
+  ! find_window '^D.*finitions :$' 2 > /dev/null || fail "une bulle pour un trait de la grille"
+  xdotool mousemove $((GRID_X - CELL - 30)) "$(cell_y 5)"
 
   step="lettre"
   xdotool mousemove "$(cell_x 1)" "$(cell_y 1)" click 1
@@ -397,6 +404,11 @@ keys alt+n
 shot menu-fenetre "Le menu « Fenêtre » liste les grilles, l'active cochée."
 keys Escape
 
+step="fermer"
+keys alt+f f
+if find_window '^Verbaline 2000$' 5 > /dev/null; then answer_no; fi
+shot fermer "Une grille fermée : le titre nomme celle qui reste active."
+
 step="aide-html"
 keys F1
 if help="$(find_window 'Verbaline 2000' 15 > /dev/null; xdotool search --onlyvisible --classname helpview 2> /dev/null | head -1)" \
@@ -414,6 +426,20 @@ if help="$(xdotool search --onlyvisible --classname helpview 2> /dev/null | head
   xdotool windowclose "$help" 2> /dev/null || true
   sleep 0.5
 else fail "pas de page du site"; fi
+
+step="navigateur-absent"
+keys alt+a p
+if prefs="$(find_window '^Pr.*f.*rences:$')"; then
+  click_unit "$prefs" 442 302 264 117   # the browser's path
+  keys ctrl+a
+  typed "/usr/bin/navigateur-absent"
+  click_unit "$prefs" 442 302 42 280    # Appliquer
+  keys F1
+  if find_window '^Navigateur html$' 10 > /dev/null; then
+    shot navigateur-absent "F1 quand le navigateur choisi n'existe pas : que faire, sous Linux."
+    keys Escape
+  else fail "pas de boîte Navigateur html"; fi
+else fail "pas de préférences"; fi
 
 # --- a computation and its stop box ------------------------------------------
 # Even a 20 x 20 of the best quality takes a tenth of a second, so the
@@ -467,7 +493,7 @@ for _ in 1 2 3 4; do
   xdotool search --onlyvisible --name '^Verbaline 2000$' > /dev/null 2>&1 || break
   sleep 0.3
   # Answered "Non" for every grid.
-  keys n
+  answer_no
   sleep 0.5
 done
 wait_gone '^Verbaline 2000' 10 || kill "$verbal_pid" 2> /dev/null || true

@@ -100,6 +100,19 @@ wait_gone() {
 }
 
 keys() { xdotool key --delay 120 "$@"; sleep 0.3; }
+
+# box NAME TITLE WHAT KEY...: the keys open a box whose title matches; it
+# is photographed, then cancelled with Escape.
+box() {
+  local name="$1" title="$2" what="$3"
+  shift 3
+  step="$name"
+  keys "$@"
+  if find_window "$title" 10 > /dev/null; then
+    shot "$name" "$what"
+    keys Escape
+  else fail "pas de fenêtre « $title »"; fi
+}
 # "Non" in a yes/no/cancel question: its buttons have no mnemonic; the
 # focus is on "Oui", the next one is "Non".
 answer_no() { keys Tab space; }
@@ -228,12 +241,8 @@ keys alt+d
 shot menu-aide "Le menu « Aide »."
 keys Escape
 
-step="a-propos"
-keys alt+d Down Return
-if find_window '^.* propos de Verbaline 2000$' > /dev/null; then
-  shot a-propos "La boîte « À propos de Verbaline 2000 »."
-  keys Escape
-else fail "pas de boîte À propos"; fi
+box a-propos '^.* propos de Verbaline 2000$' "La boîte « À propos de Verbaline 2000 »." \
+  alt+d Down Return
 
 # --- a new grid ---------------------------------------------------------------
 step="nouvelle-grille"
@@ -283,26 +292,10 @@ keys alt+g
 shot menu-grille "Le menu « Grille »."
 keys Escape
 
-step="solution"
-keys alt+g s
-if find_window '^Solution$' 5 > /dev/null; then
-  shot solution "« Grille > Solution » : compter les erreurs, les montrer ou voir la solution."
-  keys Escape
-else fail "pas de boîte Solution"; fi
-
-step="informations"
-keys alt+g i
-if find_window '^Informations sur la Grille.$' 5 > /dev/null; then
-  shot informations "« Grille > Informations »."
-  keys Escape
-else fail "pas de boîte Informations"; fi
-
-step="effacer"
-keys alt+g e
-if find_window '^Effa.*age de la grille$' 5 > /dev/null; then
-  shot effacer "« Grille > Effacer » demande confirmation."
-  keys Escape
-else fail "pas de confirmation de l'effacement"; fi
+box solution '^Solution$' \
+  "« Grille > Solution » : compter les erreurs, les montrer ou voir la solution." alt+g s
+box informations '^Informations sur la Grille.$' "« Grille > Informations »." alt+g i
+box effacer '^Effa.*age de la grille$' "« Grille > Effacer » demande confirmation." alt+g e
 
 step="preferences"
 keys alt+a p
@@ -348,12 +341,8 @@ if find_window '^Mise en page$' 5 > /dev/null; then
   else fail "pas de boîte de fichiers pour le PDF"; fi
 else fail "pas de mise en page"; fi
 
-step="export-ipuz"
-keys alt+f u
-if find_window '^Exporter au format ipuz$' 10 > /dev/null; then
-  shot export-ipuz "« Exporter au format ipuz… » : la boîte de fichiers."
-  keys Escape
-else fail "pas de boîte de fichiers pour l'ipuz"; fi
+box export-ipuz '^Exporter au format ipuz$' \
+  "« Exporter au format ipuz… » : la boîte de fichiers." alt+f u
 
 step="apercu"
 keys alt+f a
@@ -530,16 +519,8 @@ if find_window '^Verbaline 2000' 20 > /dev/null; then
     keys Return
     wait_computed || fail "le calcul ne finit pas"
   fi
-  keys alt+g i
-  if find_window '^Informations sur la Grille.$' 5 > /dev/null; then
-    shot informations-1.5 "« Informations » agrandi 1,5 fois."
-    keys Escape
-  else fail "pas de boîte Informations"; fi
-  keys alt+a p
-  if find_window '^Pr.*f.*rences:$' > /dev/null; then
-    shot preferences-1.5 "Les préférences agrandies 1,5 fois."
-    keys Escape
-  else fail "pas de préférences"; fi
+  box informations-1.5 '^Informations sur la Grille.$' "« Informations » agrandi 1,5 fois." alt+g i
+  box preferences-1.5 '^Pr.*f.*rences:$' "Les préférences agrandies 1,5 fois." alt+a p
 fi
 quit_verbal
 

@@ -308,6 +308,12 @@ if prefs="$(find_window '^Pr.*f.*rences:$')"; then
     keys Return
     wait_gone '^Aide$' 5 || fail "Entrée ne ferme pas l'aide"
   else fail "pas de boîte Aide"; fi
+  step="chercher-navigateur"
+  click_unit "$prefs" 442 302 409 117   # Parcourir, beside the browser
+  if find_window '^Recherche du Navigateur HTML:$' 10 > /dev/null; then
+    shot chercher-navigateur "« Parcourir » du navigateur : la boîte de fichiers, « Exécutables (*) »."
+    keys Escape
+  else fail "pas de boîte pour chercher le navigateur"; fi
   keys Escape
 else fail "pas de préférences"; fi
 

@@ -50,7 +50,7 @@ void CMainFrame::BuildPlayParts() {
     }
 
     // "Édition" where every program has it, after "Fichier".
-    auto* edit = new QMenu(QStringLiteral("É&dition"), this);
+    auto* edit = new QMenu(QStringLiteral("&Édition"), this);
     edit->addAction(MakeAction(QStringLiteral("&Annuler\tCtrl+Z"), ID_EDIT_UNDO));
     edit->addAction(MakeAction(QStringLiteral("&Rétablir\tCtrl+Y"), ID_EDIT_REDO));
     HookMenu(edit);

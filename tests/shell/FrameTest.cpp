@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMenu>
+#include <QSet>
 #include <QMenuBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -55,7 +56,7 @@ TEST_F(ShellTest, GridMenusHoldEveryItemInOrder) {
     ASSERT_TRUE(frame->ShowsGridMenus());
     const QList<QMenu*> menus = frame->CurrentMenus();
     EXPECT_EQ(Titles(menus),
-              QStringList({"&Fichier", "É&dition", "&Affichage", "Fe&nêtre", "Ai&de", "&Grille"}));
+              QStringList({"&Fichier", "&Édition", "&Affichage", "Fe&nêtre", "Ai&de", "&Grille"}));
     EXPECT_EQ(Items(menus[0]),
               QStringList({"&Nouveau\tCtrl+N|57600", "&Ouvrir...\tCtrl+O|57601", "&Fermer|57602",
                            "&Enregistrer\tCtrl+S|57603", "En&registrer sous...|57604", "-",
@@ -76,6 +77,37 @@ TEST_F(ShellTest, GridMenusHoldEveryItemInOrder) {
                                             "&À propos de Verbaline 2000...|57664"}));
     EXPECT_EQ(Items(menus[5]), QStringList({"&Calculer|32777", "&Effacer|32778",
                                             "&Solution|32779", "&Informations|32790"}));
+}
+
+// The letter after "&", as Alt and that letter reach it.
+QStringList Mnemonics(const QStringList& texts) {
+    QStringList letters;
+    for (const QString& text : texts) {
+        const int at = text.indexOf(QLatin1Char('&'));
+        if (at >= 0 && at + 1 < text.size()) letters << text.mid(at + 1, 1).toLower();
+    }
+    return letters;
+}
+
+bool AllDifferent(const QStringList& letters) {
+    return QSet<QString>(letters.begin(), letters.end()).size() == letters.size();
+}
+
+TEST_F(ShellTest, NoTwoMenusOrItemsShareTheirLetter) {
+    // Two menus with one letter: Alt and that letter opens the first only.
+    const auto check = [&](const QList<QMenu*>& menus) {
+        EXPECT_TRUE(AllDifferent(Mnemonics(Titles(menus)))) << Titles(menus).join(' ').toStdString();
+        for (const QMenu* menu : menus) {
+            QStringList texts;
+            for (const QAction* action : menu->actions()) texts << action->text();
+            EXPECT_TRUE(AllDifferent(Mnemonics(texts))) << texts.join(' ').toStdString();
+        }
+    };
+    check(frame->CurrentMenus());
+    Child()->close();
+    Settle();
+    ASSERT_FALSE(frame->ShowsGridMenus());
+    check(frame->CurrentMenus());
 }
 
 TEST_F(ShellTest, WithoutGridWindowTheShortMenusAreShown) {

@@ -135,7 +135,7 @@ TEST_F(KeyboardShell, EditMenuUndoesAndRedoesWithItsKeys) {
     QStringList titles;
     for (QAction* action : frame->menuBar()->actions()) titles << action->text();
     EXPECT_EQ(titles.value(0), QStringLiteral("&Fichier"));
-    EXPECT_EQ(titles.value(1), QStringLiteral("É&dition"));
+    EXPECT_EQ(titles.value(1), QStringLiteral("&Édition"));
     EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
 
     Key(Qt::Key_Tab);

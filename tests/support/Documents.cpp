@@ -73,4 +73,12 @@ void FillFromSolution(CVerbalineDoc& doc, const std::function<bool(int, int)>& t
         }
 }
 
+void GrantMarksAndSolution(CVerbalineDoc& doc, FakeHost& host, int row, int col) {
+    FillFromSolution(doc, [](int r, int) { return r >= 2 && r <= 4; });
+    doc.PlaceLetter(row, col, 'Z');
+    host.solutionChoice = 2;
+    doc.OnSolution();
+    doc.ToggleSolution();
+}
+
 }  // namespace verbal::test

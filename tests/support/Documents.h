@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "FakeHost.h"
 #include "Grid.h"
 #include "VerbalineDoc.h"
 
@@ -54,5 +55,11 @@ std::unique_ptr<CVerbalineDoc> ReadyDocument(const std::vector<std::string>& row
 // The player writes the solution's letter in every white cell for which
 // |take| (row, column) is true.
 void FillFromSolution(CVerbalineDoc& doc, const std::function<bool(int, int)>& take);
+
+// The wrong cells marked and the solution shown, as "Solution" grants them
+// once enough letters are right: rows 2 to 4 filled from the solution and a
+// wrong letter at |row|, |col| (outside those rows), then "Afficher les
+// erreurs" chosen through |host| and the solution shown.
+void GrantMarksAndSolution(CVerbalineDoc& doc, FakeHost& host, int row, int col);
 
 }  // namespace verbal::test

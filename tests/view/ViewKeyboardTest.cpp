@@ -75,11 +75,7 @@ protected:
     }
     char Player(int row, int col) const { return doc->PlayerCell(row, col); }
     void ShowMarks() {
-        FillFromSolution(*doc, [](int r, int) { return r >= 2 && r <= 4; });
-        doc->PlaceLetter(5, 1, 'Z');
-        docHost.solutionChoice = 2;
-        doc->OnSolution();
-        doc->ToggleSolution();
+        GrantMarksAndSolution(*doc, docHost, 5, 1);
         ASSERT_TRUE(doc->ShowWrongCells());
         ASSERT_TRUE(doc->ShowSolution());
     }

@@ -60,14 +60,8 @@ protected:
     void FillAllBut(int row, int col) {
         FillFromSolution(*doc, [&](int r, int c) { return r != row || c != col; });
     }
-    // The wrong cells marked and the solution shown, as "Solution" grants
-    // them once enough letters are right.
     void ShowMarksAndSolution() {
-        FillFromSolution(*doc, [](int r, int) { return r >= 2 && r <= 4; });
-        doc->PlaceLetter(1, 1, 'Z');
-        docHost.solutionChoice = 2;
-        doc->OnSolution();
-        doc->ToggleSolution();
+        GrantMarksAndSolution(*doc, docHost, 1, 1);
         ASSERT_TRUE(doc->ShowWrongCells());
         ASSERT_TRUE(doc->ShowSolution());
     }
